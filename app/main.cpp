@@ -1,0 +1,42 @@
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app.h"
+#include "base_folder.h"
+#include "command_line.h"
+#include "grobal.h"
+#include "mototyou.h"
+
+namespace {
+
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const ParsedCommandLine parsed =
+        ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::cerr << "mototyou: " << parsed.error << '\n';
+        return 2;
+    }
+    Grobal::gBasicPath = BasicPathFor(parsed.options.base);
+
+    if (!HasDisplay()) {
+        std::cerr << "mototyou: no display to open the window on; start it under an X server,"
+                     " for example: xvfb-run -a mototyou --base DIR\n";
+        return 1;
+    }
+    App app(argc, argv);
+    Mototyou window;
+    window.show();
+    return app.exec();
+}

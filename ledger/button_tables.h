@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// Per-button tables of the account button grid, addressed (column, row) with
+// columns 0..96 and rows 0..32; 1-based in use. The button grid control owns
+// one; the account list loader fills it.
+struct ButtonTables {
+    static constexpr int kLastColumn = 96;
+    static constexpr int kLastRow = 32;
+
+    template <typename T>
+    using Table = std::array<std::array<T, kLastRow + 1>, kLastColumn + 1>;
+
+    Table<std::string> ButtonName{};
+    Table<int> ButtonColor{};  // colour scheme index, also the account class
+    Table<std::string> ButtonData1{};
+    Table<std::string> ButtonData2{};
+    Table<int> ButtonStatus{};  // 1 = drawn pressed
+
+    int ColCount = 0;
+    int RowCount = 0;
+
+    static bool contains(int column, int row) {
+        return column >= 0 && column <= kLastColumn && row >= 0 && row <= kLastRow;
+    }
+};
