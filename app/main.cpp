@@ -6,6 +6,7 @@
 #include "app.h"
 #include "base_folder.h"
 #include "command_line.h"
+#include "fonts.h"
 #include "grobal.h"
 #include "mototyou.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     App app(argc, argv);
+    InstallFontSubstitutions();
     Mototyou window;
     window.show();
     return app.exec();
