@@ -8,6 +8,7 @@
 #include "command_line.h"
 #include "fonts.h"
 #include "grobal.h"
+#include "headless_commands.h"
 #include "mototyou.h"
 
 namespace {
@@ -30,6 +31,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     Grobal::gBasicPath = BasicPathFor(parsed.options.base);
+    if (IsHeadless(parsed.options)) {
+        return RunHeadless(parsed.options, Grobal::gBasicPath, std::cout, std::cerr);
+    }
 
     if (!HasDisplay()) {
         std::cerr << "mototyou: no display to open the window on; start it under an X server,"

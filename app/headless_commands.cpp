@@ -1,0 +1,85 @@
+#include "headless_commands.h"
+
+#include <optional>
+
+#include "account_list.h"
+#include "button_tables.h"
+#include "grobal.h"
+#include "ledger_load.h"
+#include "ledger_view.h"
+
+namespace {
+
+constexpr int kLastGridRow = 2000;
+constexpr int kLastGridColumn = 8;
+
+// The buttons as the window fills them at its opening.
+ButtonTables LoadButtons(const std::string& basicPath) {
+    ButtonTables buttons;
+    buttons.ColCount = kAccountColumns;
+    buttons.RowCount = kAccountRows;
+    ReadKamoku(basicPath, buttons);
+    return buttons;
+}
+
+// "2014-05" as the date label shows it: "2014年05月現在".
+std::string MonthText(const std::string& month) {
+    return month.substr(0, 4) + "年" + month.substr(5, 2) + "月現在";
+}
+
+void PrintRow(const CellTable& cells, int row, std::ostream& out) {
+    for (int column = 1; column <= kLastGridColumn; ++column) {
+        if (column > 1) out << '\t';
+        out << cells.at(row, column);
+    }
+    out << '\n';
+}
+
+void PrintGrid(const CellTable& cells, std::ostream& out) {
+    PrintRow(cells, 1, out);
+    for (int row = 2; !cells.at(row, 4).empty(); ++row) PrintRow(cells, row, out);
+}
+
+}  // namespace
+
+void PrintAccounts(const std::string& basicPath, std::ostream& out) {
+    const ButtonTables buttons = LoadButtons(basicPath);
+    for (int column = 1; column <= buttons.ColCount; ++column) {
+        for (int row = 1; row <= buttons.RowCount; ++row) {
+            const std::string& name = buttons.ButtonName[column][row];
+            if (name.empty()) continue;
+            out << column << '\t' << row << '\t' << name << '\t'
+                << buttons.ButtonColor[column][row] << '\n';
+        }
+    }
+}
+
+bool PrintLedger(const std::string& basicPath, const std::string& month,
+                 const std::string& accountName, std::ostream& out) {
+    const ButtonTables buttons = LoadButtons(basicPath);
+    const std::optional<ButtonCell> button = FindAccountButton(buttons, accountName);
+    if (!button) return false;
+    CellTable cells(kLastGridRow, kLastGridColumn);
+    std::string kari, kasi, allKari, allKasi;
+    LedgerView view{cells, kari, kasi, allKari, allKasi};
+    LoadLedger(view, Grobal::gFileReadRecord, basicPath, LedgerMonth{MonthText(month), 0},
+               buttons.ButtonName[button->column][button->row],
+               buttons.ButtonColor[button->column][button->row]);
+    PrintGrid(cells, out);
+    out << "当月合計\t" << kari << '\t' << kasi << '\n';
+    out << "累計\t" << allKari << '\t' << allKasi << '\n';
+    return true;
+}
+
+int RunHeadless(const CommandLine& options, const std::string& basicPath, std::ostream& out,
+                std::ostream& err) {
+    if (options.accounts) {
+        PrintAccounts(basicPath, out);
+        return 0;
+    }
+    if (PrintLedger(basicPath, options.month.value_or(""), options.ledger.value_or(""), out)) {
+        return 0;
+    }
+    err << "mototyou: no account button is named \"" << options.ledger.value_or("") << "\"\n";
+    return 2;
+}
