@@ -48,8 +48,8 @@ void PrintAccounts(const std::string& basicPath, std::ostream& out) {
         for (int row = 1; row <= buttons.RowCount; ++row) {
             const std::string& name = buttons.ButtonName[column][row];
             if (name.empty()) continue;
-            out << column << '\t' << row << '\t' << name << '\t'
-                << buttons.ButtonColor[column][row] << '\n';
+            out << column << '\t' << row << '\t' << name << '\t' << buttons.ButtonColor[column][row]
+                << '\n';
         }
     }
 }

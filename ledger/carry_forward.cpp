@@ -55,8 +55,7 @@ void WriteAmounts(CellTable& cells, const CarryForwardRecord& record, int accoun
 }
 
 std::string CarryForwardLabel(const std::string& monthText) {
-    return MonthTextMonth(monthText) == "04" ? kPeriodCarryForwardLabel
-                                             : kMonthCarryForwardLabel;
+    return MonthTextMonth(monthText) == "04" ? kPeriodCarryForwardLabel : kMonthCarryForwardLabel;
 }
 
 }  // namespace

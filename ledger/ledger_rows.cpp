@@ -60,7 +60,8 @@ int AppendSlipRows(CellTable& records, int next, const std::vector<SlipLine>& li
     const std::string date = RightCharacters(lines.front().date, kDateCharacters);
     for (const SlipLine& line : lines) {
         if (SameAccount(accountName, line.debitAccount)) {
-            StoreRow(records, next++, date, line, *counter.ofDebitRows, line.debitAmount, kOtherSide);
+            StoreRow(records, next++, date, line, *counter.ofDebitRows, line.debitAmount,
+                     kOtherSide);
         }
         if (SameAccount(accountName, line.creditAccount)) {
             StoreRow(records, next++, date, line, *counter.ofCreditRows, kOtherSide,

@@ -91,8 +91,7 @@ void SetTotals(LedgerView& view, const MonthSums& sums) {
     view.KariTotal = FormatAmount(sums.debit);
     view.KasiTotal = FormatAmount(sums.credit);
     view.AllKariTotal = FormatAmount(ChangeSequence(view.cells.at(1, kDebitColumn)) + sums.debit);
-    view.AllKasiTotal =
-        FormatAmount(ChangeSequence(view.cells.at(1, kCreditColumn)) + sums.credit);
+    view.AllKasiTotal = FormatAmount(ChangeSequence(view.cells.at(1, kCreditColumn)) + sums.credit);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "headless_commands.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -23,14 +22,14 @@ void WriteMay(const Books& books) {
                     {"買掛金", "1", ""},
                     {"仮払消費税", "0", ""}});
     books.carryForwards("2014:05", {{"売上", "0", "500000"}, {"現金", "100000", "0"}});
-    books.slips("2014:05",
-                {Line("2014/05/03", "8,000", "仕入", "商品仕入", "買掛金", "8,800"),
-                 Line("2014/05/03", "800", "仮払消費税", "消費税", "", ""),
-                 Line("2014/05/12", "10,000", "現金", "売上入金", "売上", "10,000"),
-                 Line("2014/05/07", "1,000", "現金", "入金", "", ""),
-                 Line("2014/05/07", "", "", "売上分", "売上", "600"),
-                 Line("2014/05/07", "", "", "雑収入分", "雑収入", "400"),
-                 Line("2014/05/20", "8,800", "買掛金", "買掛金支払", "現金", "8,800", "振込", "01")});
+    books.slips("2014:05", {Line("2014/05/03", "8,000", "仕入", "商品仕入", "買掛金", "8,800"),
+                            Line("2014/05/03", "800", "仮払消費税", "消費税", "", ""),
+                            Line("2014/05/12", "10,000", "現金", "売上入金", "売上", "10,000"),
+                            Line("2014/05/07", "1,000", "現金", "入金", "", ""),
+                            Line("2014/05/07", "", "", "売上分", "売上", "600"),
+                            Line("2014/05/07", "", "", "雑収入分", "雑収入", "400"),
+                            Line("2014/05/20", "8,800", "買掛金", "買掛金支払", "現金", "8,800",
+                                 "振込", "01")});
 }
 
 const std::string kAccountsOfMay =
@@ -118,8 +117,8 @@ TEST(HeadlessLedger, PrintsTheLedgerAButtonClickShows) {
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(run.err, "");
-        EXPECT_TRUE(std::filesystem::is_directory(books.base() / "振替伝票データ" /
-                                                  c.month.substr(0, 4)));
+        EXPECT_TRUE(
+            std::filesystem::is_directory(books.base() / "振替伝票データ" / c.month.substr(0, 4)));
     }
 }
 

@@ -69,8 +69,8 @@ TEST(ReadKamoku, ClassIsTheCodePlusOne) {
         int accountClass;
     };
     const Case cases[] = {
-        {"0", 1}, {"1", 2}, {"2", 3}, {"4", 5}, {"6", 7}, {"", 1}, {"abc", 1}, {"9", 10},
-        {"1.7", 2},  // truncated towards zero
+        {"0", 1}, {"1", 2},   {"2", 3},  {"4", 5},   {"6", 7},
+        {"", 1},  {"abc", 1}, {"9", 10}, {"1.7", 2},  // truncated towards zero
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);

@@ -12,7 +12,7 @@
 // A company's books in a fresh temporary base folder, written with the
 // companion program's file formats; the folder goes away with the object.
 class Books {
-public:
+  public:
     Books() {
         std::string pattern = (std::filesystem::temp_directory_path() / "books-XXXXXX").string();
         root_ = mkdtemp(pattern.data());
@@ -43,7 +43,7 @@ public:
         return base_ / "振替伝票データ" / month.substr(0, 4);
     }
 
-private:
+  private:
     std::filesystem::path root_;
     std::filesystem::path base_;
 };
@@ -51,11 +51,10 @@ private:
 // A slip line with the fields in file order; supplement and department code
 // are empty unless given.
 inline SlipLine Line(std::string date, std::string debitAmount, std::string debitAccount,
-                     std::string description, std::string creditAccount,
-                     std::string creditAmount, std::string supplement = "",
-                     std::string departmentCode = "") {
-    return SlipLine{std::move(date),        std::move(debitAmount),   std::move(debitAccount),
-                    std::move(description), std::move(supplement),    std::move(creditAccount),
+                     std::string description, std::string creditAccount, std::string creditAmount,
+                     std::string supplement = "", std::string departmentCode = "") {
+    return SlipLine{std::move(date),         std::move(debitAmount),   std::move(debitAccount),
+                    std::move(description),  std::move(supplement),    std::move(creditAccount),
                     std::move(creditAmount), std::move(departmentCode)};
 }
 

@@ -41,10 +41,8 @@ TEST(ReadTransfer, AmountsAndBalanceByClass) {
          "          600"},
         {"equal amounts leave the balance empty", "4500", "4500", 1, "        4,500",
          "        4,500", kBlank},
-        {"padded and negative amounts", " -1200 ", "", 3, "       -1,200", kBlank,
-         "        1,200"},
-        {"a separator ends the number", "1,000", "", 1, "            1", kBlank,
-         "            1"},
+        {"padded and negative amounts", " -1200 ", "", 3, "       -1,200", kBlank, "        1,200"},
+        {"a separator ends the number", "1,000", "", 1, "            1", kBlank, "            1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -75,8 +73,8 @@ TEST(ReadTransfer, LabelIsWrittenForEveryMonthWithOrWithoutData) {
         EXPECT_EQ(row.label, c.label);
         EXPECT_EQ(row.debit + row.credit + row.balance, "");
         // The folders are made even though no file follows.
-        EXPECT_TRUE(std::filesystem::is_directory(
-            books.base() / "振替伝票データ" / std::string(c.monthText).substr(0, 4)));
+        EXPECT_TRUE(std::filesystem::is_directory(books.base() / "振替伝票データ" /
+                                                  std::string(c.monthText).substr(0, 4)));
     }
 }
 

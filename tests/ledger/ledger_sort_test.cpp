@@ -21,7 +21,7 @@ struct Totals {
 
 // A grid and ledger row table as a ledger load leaves them before sorting.
 class SortFixture {
-public:
+  public:
     SortFixture(const CarryForward& carryForward, const std::vector<Posting>& postings) {
         cells.set(1, 4, "前　月　繰　越");
         cells.set(1, 6, Cell13(carryForward.debit));
@@ -92,10 +92,9 @@ TEST(DataSort, DebitSideLedgerByDayWithBalancesAndTotals) {
 TEST(DataSort, CreditSideLedgerShowsTheMagnitude) {
     SortFixture ledger({"", "100,000", "100,000"}, kMixedDays);
     ledger.sort(2);
-    EXPECT_EQ(ledger.placed(), (std::vector<std::string>{"05/03|B|      102,000",
-                                                         "05/03|D|      101,500",
-                                                         "05/12|A|       96,500",
-                                                         "05/12|C|       97,500"}));
+    EXPECT_EQ(ledger.placed(),
+              (std::vector<std::string>{"05/03|B|      102,000", "05/03|D|      101,500",
+                                        "05/12|A|       96,500", "05/12|C|       97,500"}));
     EXPECT_EQ(ledger.totals(), (Totals{"5,500", "3,000", "5,500", "103,000"}));
 }
 
@@ -110,33 +109,50 @@ TEST(DataSort, BalancesAndPlacement) {
     };
     const Case cases[] = {
         {"a balance of zero shows empty and the next row goes on from 0",
-         {"1,000", "", "1,000"}, 1,
+         {"1,000", "", "1,000"},
+         1,
          {{"05/02", "0", "1,000", "a"}, {"05/03", "200", "0", "b"}},
          {"05/02|a|             ", "05/03|b|          200"},
          {"200", "1,000", "1,200", "1,000"}},
-        {"debit side below zero", {"1,000", "", "1,000"}, 1,
+        {"debit side below zero",
+         {"1,000", "", "1,000"},
+         1,
          {{"05/02", "0", "2,500", "a"}},
          {"05/02|a|       -1,500"},
          {"", "2,500", "1,000", "2,500"}},
-        {"credit side never below zero", {"", "1,000", "1,000"}, 5,
+        {"credit side never below zero",
+         {"", "1,000", "1,000"},
+         5,
          {{"05/02", "2,500", "0", "a"}},
          {"05/02|a|        1,500"},
          {"2,500", "", "2,500", "1,000"}},
-        {"no postings: cumulative totals are the carry-forward", {"300", "100", "200"}, 1, {}, {},
+        {"no postings: cumulative totals are the carry-forward",
+         {"300", "100", "200"},
+         1,
+         {},
+         {},
          {"", "", "300", "100"}},
-        {"no carry-forward: balance starts from 0", {"", "", ""}, 1,
+        {"no carry-forward: balance starts from 0",
+         {"", "", ""},
+         1,
          {{"05/02", "700", "0", "a"}},
          {"05/02|a|          700"},
          {"700", "", "700", ""}},
-        {"one day keeps file order", {"", "", ""}, 1,
+        {"one day keeps file order",
+         {"", "", ""},
+         1,
          {{"05/09", "1", "0", "a"}, {"05/09", "2", "0", "b"}, {"05/09", "3", "0", "c"}},
          {"05/09|a|            1", "05/09|b|            3", "05/09|c|            6"},
          {"6", "", "6", ""}},
-        {"an empty description ends the ledger", {"", "", ""}, 1,
+        {"an empty description ends the ledger",
+         {"", "", ""},
+         1,
          {{"05/01", "1", "0", "a"}, {"05/02", "2", "0", ""}, {"05/03", "4", "0", "c"}},
          {"05/01|a|            1"},
          {"1", "", "1", ""}},
-        {"days without a usable number follow day 31 in file order", {"", "", ""}, 1,
+        {"days without a usable number follow day 31 in file order",
+         {"", "", ""},
+         1,
          {{"05/00", "1", "0", "zero"},
           {"05/31", "2", "0", "last"},
           {"05/ab", "4", "0", "letters"},
@@ -146,7 +162,9 @@ TEST(DataSort, BalancesAndPlacement) {
          {"05/01|first|            8", "05/31|last|           10", "05/00|zero|           11",
           "05/ab|letters|           15", "05/32|too big|           31", "|no date|           63"},
          {"63", "", "63", ""}},
-        {"a date ending in one digit has no usable day", {"", "", ""}, 1,
+        {"a date ending in one digit has no usable day",
+         {"", "", ""},
+         1,
          {{"5/2", "2", "0", "two"}, {"5/10", "1", "0", "ten"}},
          {"5/10|ten|            1", "5/2|two|            3"},
          {"3", "", "3", ""}},
@@ -162,8 +180,8 @@ TEST(DataSort, BalancesAndPlacement) {
 }
 
 TEST(DataSort, BalanceTooWideForItsCellIsCutButCarriedWhole) {
-    SortFixture ledger({"", "999,999,000", "-999,999,000"}, {{"05/01", "0", "1,000", "a"},
-                                                             {"05/02", "500", "0", "b"}});
+    SortFixture ledger({"", "999,999,000", "-999,999,000"},
+                       {{"05/01", "0", "1,000", "a"}, {"05/02", "500", "0", "b"}});
     ledger.sort(1);
     EXPECT_EQ(ledger.placed(),
               (std::vector<std::string>{"05/01|a|1,000,000,000", "05/02|b| -999,999,500"}));
