@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include <QRect>
+
+// Where the buttons of a button grid lie: each button is one cell of
+// cellWidth x cellHeight pixels, the grid offset by the margins.
+struct ButtonGeometry {
+    int cellWidth = 0;
+    int cellHeight = 0;
+    int leftMargin = 0;
+    int topMargin = 0;
+
+    // The button at (column, row), both counted from 1.
+    QRect ButtonRect(int column, int row) const;
+};
+
+struct ButtonCell {
+    int column = 0;
+    int row = 0;
+    bool operator==(const ButtonCell&) const = default;
+};
+
+// The cell a press at (x, y) falls in, counted from 1 from the control's
+// corner (the margins are not subtracted, so the last pixels of a cell belong
+// to the next one). Nothing when the cells have no size.
+std::optional<ButtonCell> ButtonCellAt(int x, int y, int cellWidth, int cellHeight);
