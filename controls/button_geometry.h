@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include <QRect>
+#include <optional>
 
 // Where the buttons of a button grid lie: each button is one cell of
 // cellWidth x cellHeight pixels, the grid offset by the margins.

@@ -87,9 +87,8 @@ void CellButton::DrawCaption(QPainter& g, int col, int row, int shift) {
     const int left = Geometry().ButtonRect(col, row).left();
     g.setFont(ScreenFont(TextFont, TextSize));
     g.setPen(Qt::black);
-    CenterPrint(g, QString::fromStdString(mTables.ButtonName[col][row]),
-                left + CellWidth + shift, left + shift, CellHeight * row + shift,
-                CellHeight * (row - 1) - 2 + shift);
+    CenterPrint(g, QString::fromStdString(mTables.ButtonName[col][row]), left + CellWidth + shift,
+                left + shift, CellHeight * row + shift, CellHeight * (row - 1) - 2 + shift);
 }
 
 bool CellButton::AcceptsPress(ButtonCell cell) const {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <string>
 
 #include "button_geometry.h"
 #include "button_tables.h"
@@ -22,9 +21,9 @@ class CellButton : public QWidget {
     Q_OBJECT
 public:
     // Press behaviours.
-    static constexpr int kLatching = 0;    // a pressed button stays down
-    static constexpr int kOneOfMany = 1;   // the pressed button alone is down
-    static constexpr int kFlipping = 2;    // inverted while the mouse is held
+    static constexpr int kLatching = 0;   // a pressed button stays down
+    static constexpr int kOneOfMany = 1;  // the pressed button alone is down
+    static constexpr int kFlipping = 2;   // inverted while the mouse is held
 
     explicit CellButton(QWidget* parent = nullptr);
 

@@ -1,11 +1,10 @@
 #include "month_sheet.h"
 
-#include <cmath>
-
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPointF>
 #include <QString>
+#include <cmath>
 
 #include "calendar_arithmetic.h"
 #include "screen_font.h"

@@ -1,9 +1,8 @@
 #include "monthcalendarclass.h"
 
-#include <algorithm>
-
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "calendar_frames.h"
 #include "calendar_layout.h"
@@ -19,8 +18,7 @@ QImage NewPicture(QSize size) {
 
 }  // namespace
 
-MonthCalendarClass::MonthCalendarClass(QSize size, Clock today, QWidget* parent)
-    : QWidget(parent) {
+MonthCalendarClass::MonthCalendarClass(QSize size, Clock today, QWidget* parent) : QWidget(parent) {
     setFixedSize(size);
     Event_Open(today ? today() : QDate::currentDate());
 }

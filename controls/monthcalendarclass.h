@@ -1,11 +1,10 @@
 #pragma once
 
-#include <array>
-#include <functional>
-
 #include <QDate>
 #include <QImage>
 #include <QWidget>
+#include <array>
+#include <functional>
 
 #include "calendar_arithmetic.h"
 

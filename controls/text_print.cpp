@@ -12,8 +12,8 @@ namespace {
 // katakana and the few single-byte symbols of the Mac variant.
 bool IsSingleByte(QChar c) {
     const char16_t u = c.unicode();
-    return u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F) || u == 0x00A0 || u == 0x00A5 ||
-           u == 0x00A9 || u == 0x2122 || u == 0x2026;
+    return u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F) || u == 0x00A0 || u == 0x00A5 || u == 0x00A9 ||
+           u == 0x2122 || u == 0x2026;
 }
 
 }  // namespace

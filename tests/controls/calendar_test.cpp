@@ -1,18 +1,17 @@
-#include "monthcalendarclass.h"
-
-#include <memory>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QDate>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 #include "calendar_arithmetic.h"
 #include "calendar_layout.h"
 #include "month_sheet.h"
+#include "monthcalendarclass.h"
 #include "offscreen_app.h"
 
 namespace {

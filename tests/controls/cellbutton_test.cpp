@@ -1,15 +1,15 @@
 #include "cellbutton.h"
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "offscreen_app.h"
 
@@ -44,10 +44,10 @@ std::unique_ptr<CellButton> MakeMainButton(int buttonType = CellButton::kOneOfMa
         const char* name;
         int colour;
     } accounts[] = {
-        {{1, 1}, "現金", 1},         {{1, 2}, "普通預金", 1},   {{2, 1}, "買掛金", 2},
-        {{3, 1}, "資本金", 3},       {{4, 1}, "売上高", 4},     {{5, 1}, "仕入高", 5},
-        {{6, 1}, "給料手当", 6},     {{7, 1}, "雑収入", 7},     {{8, 1}, "支払利息", 8},
-        {{1, 3}, "租税公課", 9},     {{2, 2}, "***", 0},
+        {{1, 1}, "現金", 1},     {{1, 2}, "普通預金", 1}, {{2, 1}, "買掛金", 2},
+        {{3, 1}, "資本金", 3},   {{4, 1}, "売上高", 4},   {{5, 1}, "仕入高", 5},
+        {{6, 1}, "給料手当", 6}, {{7, 1}, "雑収入", 7},   {{8, 1}, "支払利息", 8},
+        {{1, 3}, "租税公課", 9}, {{2, 2}, "***", 0},
     };
     for (const auto& a : accounts) {
         tables.ButtonName[a.cell.column][a.cell.row] = a.name;
@@ -123,10 +123,10 @@ TEST_F(CellButtonTest, RaisedButtonsShowTheirSchemeFaceHighlightAndShadow) {
         int scheme;
     };
     const Case cases[] = {
-        {"scheme 1 blue", {1, 1}, 1},     {"scheme 2 red", {2, 1}, 2},
-        {"scheme 3 green", {3, 1}, 3},    {"scheme 4 cyan", {4, 1}, 4},
-        {"scheme 5 cream", {5, 1}, 5},    {"scheme 6 pink", {6, 1}, 6},
-        {"scheme 7 grey", {7, 1}, 7},     {"scheme 8 purple", {8, 1}, 8},
+        {"scheme 1 blue", {1, 1}, 1},       {"scheme 2 red", {2, 1}, 2},
+        {"scheme 3 green", {3, 1}, 3},      {"scheme 4 cyan", {4, 1}, 4},
+        {"scheme 5 cream", {5, 1}, 5},      {"scheme 6 pink", {6, 1}, 6},
+        {"scheme 7 grey", {7, 1}, 7},       {"scheme 8 purple", {8, 1}, 8},
         {"scheme 9 light grey", {1, 3}, 9}, {"unset index is dark grey", {3, 5}, 0},
     };
     auto button = MakeMainButton();

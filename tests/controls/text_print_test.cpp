@@ -1,8 +1,9 @@
 #include "text_print.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include "offscreen_app.h"
 #include "screen_font.h"
