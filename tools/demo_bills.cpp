@@ -69,6 +69,17 @@ void PayNewspaper(DemoMonth& month, int day) {
             kReducedTaxPercent);
 }
 
+void ReceiveVendingCommission(DemoMonth& month, int day) {
+    const std::string text = "自動販売機手数料 " + MonthLabel(month.month);
+    DemoSlip slip{day,
+                  "",
+                  {},
+                  TaxIncluded({"雑収入", month.random.Between(300, 900) * 10, text, ""},
+                              "仮受消費税", kTaxPercent)};
+    slip.debits.push_back({"現金", Sum(slip.credits), text, ""});
+    Post(month, slip);
+}
+
 void ReceiveInterest(DemoMonth& month, int day) {
     if (month.month != 2 && month.month != 8) return;  // paid twice a year
     PostSimple(month, day, "普通預金", "受取利息", month.random.Between(50, 400), "普通預金利息");

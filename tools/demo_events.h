@@ -31,6 +31,7 @@ void PayWater(DemoMonth& month, int day);
 void PayTelephone(DemoMonth& month, int day);
 void PayRentAndInsurance(DemoMonth& month, int day);
 void PayNewspaper(DemoMonth& month, int day);
+void ReceiveVendingCommission(DemoMonth& month, int day);
 void ReceiveInterest(DemoMonth& month, int day);
 
 // Month-end closing entries.

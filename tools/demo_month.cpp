@@ -19,6 +19,7 @@ struct DatedEvent {
 constexpr DatedEvent kMonthlyEvents[] = {
     {1, FundCurrentAccount},
     {10, PayWithholdingTaxes},
+    {15, ReceiveVendingCommission},
     {20, ReceiveInterest},
     {22, PayElectricity},
     {23, PayGas},

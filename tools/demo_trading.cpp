@@ -43,7 +43,7 @@ void AddCreditSale(DemoMonth& month, int day) {
 
 void AddPurchase(DemoMonth& month, int day) {
     const std::string& supplier = month.random.Pick(DemoSuppliers()).name;
-    const DemoEntry goods{"仕入高", month.random.Between(300, 3000) * 100, "仕入 " + supplier,
+    const DemoEntry goods{"仕入高", month.random.Between(400, 3800) * 100, "仕入 " + supplier,
                           SlipNumber(month)};
     DemoSlip slip{day, Department(month, "03"), WithTax(goods, "仮払消費税", kSalesTaxPercent), {}};
     slip.credits.push_back({"買掛金", Sum(slip.debits), goods.description, goods.supplement});
