@@ -38,6 +38,14 @@ bool ParseOption(const std::vector<std::string>& arguments, std::size_t& i, Demo
     return false;
 }
 
+// Arguments first..last joined by spaces, for a message.
+std::string Joined(const std::vector<std::string>& arguments, std::size_t first, std::size_t last) {
+    std::string text = arguments[first];
+    for (std::size_t i = first + 1; i <= last && i < arguments.size(); ++i)
+        text += " " + arguments[i];
+    return text;
+}
+
 }  // namespace
 
 DemoOptions ParseDemoCommandLine(const std::vector<std::string>& arguments, int todayYear,
@@ -48,7 +56,9 @@ DemoOptions ParseDemoCommandLine(const std::vector<std::string>& arguments, int 
     for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
         const std::string& argument = arguments[i];
         if (argument.starts_with("--")) {
-            if (!ParseOption(arguments, i, options)) options.error = "bad option " + argument;
+            const std::size_t option = i;
+            if (!ParseOption(arguments, i, options))
+                options.error = "bad option " + Joined(arguments, option, i);
         } else if (options.dir.empty()) {
             options.dir = argument;
         } else {
