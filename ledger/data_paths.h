@@ -12,15 +12,19 @@ std::string MonthTextYear(const std::string& monthText);
 std::string MonthTextMonth(const std::string& monthText);
 
 // Creates 振替伝票データ and its year folder when missing and returns the year
-// folder's path ending in "/"; nothing when the base path is unusable.
+// folder's path ending in "/"; nothing when the base path is unusable (empty).
+// The steps are those of the specification, MakeFolder(basicPath +
+// "/振替伝票データ") then MakeFolder(that + "/" + year), with doubled "/"
+// collapsed: "/Users/user/会計/" and "2014年05月現在" give
+// "/Users/user/会計/振替伝票データ/2014/".
 std::optional<std::string> MakeYearFolder(const std::string& basicPath,
                                           const std::string& monthText);
 
-// year folder + "振伝YYYY:MM".
+// year folder + "振伝YYYY:MM" (a "/" is put after a year folder that lacks it).
 std::string SlipFilePath(const std::string& yearFolder, const std::string& monthText);
 // year folder + departmentName + "繰越YYYY:MM"; departmentName is empty for the
 // whole company.
 std::string CarryForwardFilePath(const std::string& yearFolder, const std::string& monthText,
                                  const std::string& departmentName);
-// base folder + "設定/勘定科目".
+// base folder + "設定/勘定科目"; empty (no file) while the base folder is empty.
 std::string AccountListPath(const std::string& basicPath);
