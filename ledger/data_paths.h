@@ -13,7 +13,7 @@ std::string MonthTextMonth(const std::string& monthText);
 
 // Creates 振替伝票データ and its year folder when missing and returns the year
 // folder's path ending in "/"; nothing when the base path is unusable (empty).
-// The steps are those of the specification, MakeFolder(basicPath +
+// The steps are MakeFolder(basicPath +
 // "/振替伝票データ") then MakeFolder(that + "/" + year), with doubled "/"
 // collapsed: "/Users/user/会計/" and "2014年05月現在" give
 // "/Users/user/会計/振替伝票データ/2014/".

@@ -9,7 +9,7 @@
 
 namespace {
 
-// The padding constants of the specification.
+// Zeros put before a value and spaces before a text: more than any width used.
 constexpr std::size_t kZeroPadding = 22;
 constexpr std::size_t kSpacePadding = 150;
 constexpr double kPlainDigitsLimit = 1e15;

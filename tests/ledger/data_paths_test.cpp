@@ -33,7 +33,7 @@ TEST(DataPaths, MonthTextParts) {
     }
 }
 
-TEST(DataPaths, WorkedExampleOfTheSpecification) {
+TEST(DataPaths, MayInAnApplicationFolderUnderUsers) {
     const std::string yearFolder = "/Users/user/会計/振替伝票データ/2014/";
     EXPECT_EQ(SlipFilePath(yearFolder, "2014年05月現在"),
               "/Users/user/会計/振替伝票データ/2014/振伝2014:05");
