@@ -14,6 +14,10 @@ namespace {
 
 constexpr std::size_t kDateCharacters = 5;
 constexpr const char* kOtherSide = "0";
+// A row is in use while its description is not empty, so a posting from a line
+// without a description keeps an ideographic space there: it looks blank but
+// stays in the ledger, its balance and its totals.
+constexpr const char* kBlankDescription = "\u3000";
 
 // A slip's other side as a posting sees it: its one account, or 諸口 when
 // several lines name an account on that side; nothing when no line does.
@@ -45,7 +49,7 @@ void StoreRow(CellTable& records, int row, const std::string& date, const SlipLi
     records.set(row, 1, date);
     records.set(row, 2, counterAccount);
     records.set(row, 3, line.departmentCode);
-    records.set(row, 4, line.description);
+    records.set(row, 4, line.description.empty() ? kBlankDescription : line.description);
     records.set(row, 5, line.supplement);
     records.set(row, 6, SpaceSup(debit, kAmountCellWidth));
     records.set(row, 7, SpaceSup(credit, kAmountCellWidth));

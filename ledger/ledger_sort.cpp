@@ -65,22 +65,37 @@ struct MonthSums {
     double credit = 0;
 };
 
+// Balances are carried signed, in the direction the account keeps them: debits
+// minus credits, or credits minus debits for a credit-side account, which shows
+// the magnitude. Carrying the shown magnitude instead would turn a credit-side
+// balance that crosses zero into figures that match no real balance.
 double NextBalance(double previous, double debit, double credit, int accountClass) {
-    return IsCreditSideClass(accountClass) ? std::fabs(debit - previous - credit)
+    return IsCreditSideClass(accountClass) ? previous + credit - debit
                                            : previous + debit - credit;
 }
 
-// The balance is carried as the number its full text stands for, so a text cut
-// to the cell's width shows short but never skews the rows below it.
+double ShownBalance(double balance, int accountClass) {
+    return IsCreditSideClass(accountClass) ? std::fabs(balance) : balance;
+}
+
+// The carry-forward row's balance in the account's direction, from its debit
+// and credit cells.
+double CarriedBalance(const CellTable& cells, int accountClass) {
+    return NextBalance(0, ChangeSequence(cells.at(1, kDebitColumn)),
+                       ChangeSequence(cells.at(1, kCreditColumn)), accountClass);
+}
+
+// The balance is carried as a number, so a text cut to the cell's width shows
+// short but never skews the rows below it.
 MonthSums WriteBalances(CellTable& cells, int accountClass) {
     MonthSums sums;
-    double balance = ChangeSequence(cells.at(1, kBalanceColumn));
+    double balance = CarriedBalance(cells, accountClass);
     for (int row = 2; InUse(cells, row); ++row) {
         const double debit = ChangeSequence(cells.at(row, kDebitColumn));
         const double credit = ChangeSequence(cells.at(row, kCreditColumn));
-        const std::string text = FormatAmount(NextBalance(balance, debit, credit, accountClass));
-        cells.set(row, kBalanceColumn, SpaceSup(text, kAmountCellWidth));
-        balance = ChangeSequence(text);
+        // Rounded to whole yen as shown, as every amount of the ledger is.
+        balance = ChangeSequence(FormatAmount(NextBalance(balance, debit, credit, accountClass)));
+        cells.set(row, kBalanceColumn, AmountCell(ShownBalance(balance, accountClass)));
         sums.debit += debit;
         sums.credit += credit;
     }
