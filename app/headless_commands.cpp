@@ -5,13 +5,13 @@
 #include "account_list.h"
 #include "button_tables.h"
 #include "grobal.h"
+#include "ledger_columns.h"
 #include "ledger_load.h"
 #include "ledger_view.h"
 
 namespace {
 
 constexpr int kLastGridRow = 2000;
-constexpr int kLastGridColumn = 8;
 
 // The buttons as the window fills them at its opening.
 ButtonTables LoadButtons(const std::string& basicPath) {
@@ -28,7 +28,7 @@ std::string MonthText(const std::string& month) {
 }
 
 void PrintRow(const CellTable& cells, int row, std::ostream& out) {
-    for (int column = 1; column <= kLastGridColumn; ++column) {
+    for (int column = kDateColumn; column <= kLastLedgerColumn; ++column) {
         if (column > 1) out << '\t';
         out << cells.at(row, column);
     }
@@ -36,8 +36,8 @@ void PrintRow(const CellTable& cells, int row, std::ostream& out) {
 }
 
 void PrintGrid(const CellTable& cells, std::ostream& out) {
-    PrintRow(cells, 1, out);
-    for (int row = 2; !cells.at(row, 4).empty(); ++row) PrintRow(cells, row, out);
+    PrintRow(cells, kCarryForwardRow, out);
+    for (int row = 2; !cells.at(row, kDescriptionColumn).empty(); ++row) PrintRow(cells, row, out);
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ bool PrintLedger(const std::string& basicPath, const std::string& month,
     const ButtonTables buttons = LoadButtons(basicPath);
     const std::optional<ButtonCell> button = FindAccountButton(buttons, accountName);
     if (!button) return false;
-    CellTable cells(kLastGridRow, kLastGridColumn);
+    CellTable cells(kLastGridRow, kLastLedgerColumn);
     std::string kari, kasi, allKari, allKasi;
     LedgerView view{cells, kari, kasi, allKari, allKasi};
     LoadLedger(view, Grobal::gFileReadRecord, basicPath, LedgerMonth{MonthText(month), 0},

@@ -8,16 +8,11 @@
 #include "data_paths.h"
 #include "data_records.h"
 #include "departments.h"
+#include "ledger_columns.h"
 #include "record_stream.h"
 #include "text_helpers.h"
 
 namespace {
-
-constexpr int kCarryForwardRow = 1;
-constexpr int kLabelColumn = 4;
-constexpr int kDebitColumn = 6;
-constexpr int kCreditColumn = 7;
-constexpr int kBalanceColumn = 8;
 
 // The first record of the account in the file; nothing without a file or record.
 std::optional<CarryForwardRecord> FindCarryForward(const std::string& file,
@@ -65,7 +60,7 @@ void ReadTransfer(CellTable& cells, const std::string& basicPath, const std::str
     const std::optional<CarryForwardRecord> record =
         ReadMonthCarryForward(basicPath, monthText, accountName, departmentIndex);
     if (record) WriteAmounts(cells, *record, accountClass);
-    cells.set(kCarryForwardRow, kLabelColumn, CarryForwardLabel(monthText));
+    cells.set(kCarryForwardRow, kDescriptionColumn, CarryForwardLabel(monthText));
 }
 
 void ClearTransfer(std::array<std::string, Grobal::kAccountSlots + 1>& kamoku,

@@ -6,6 +6,7 @@
 #include "account.h"
 #include "amount_text.h"
 #include "data_paths.h"
+#include "ledger_columns.h"
 #include "record_stream.h"
 #include "slip_reader.h"
 #include "text_helpers.h"
@@ -46,13 +47,14 @@ CounterAccounts CounterAccountsOf(const std::vector<SlipLine>& lines) {
 void StoreRow(CellTable& records, int row, const std::string& date, const SlipLine& line,
               const std::string& counterAccount, const std::string& debit,
               const std::string& credit) {
-    records.set(row, 1, date);
-    records.set(row, 2, counterAccount);
-    records.set(row, 3, line.departmentCode);
-    records.set(row, 4, line.description.empty() ? kBlankDescription : line.description);
-    records.set(row, 5, line.supplement);
-    records.set(row, 6, SpaceSup(debit, kAmountCellWidth));
-    records.set(row, 7, SpaceSup(credit, kAmountCellWidth));
+    records.set(row, kDateColumn, date);
+    records.set(row, kCounterAccountColumn, counterAccount);
+    records.set(row, kDepartmentColumn, line.departmentCode);
+    records.set(row, kDescriptionColumn,
+                line.description.empty() ? kBlankDescription : line.description);
+    records.set(row, kSupplementColumn, line.supplement);
+    records.set(row, kDebitColumn, SpaceSup(debit, kAmountCellWidth));
+    records.set(row, kCreditColumn, SpaceSup(credit, kAmountCellWidth));
 }
 
 // Appends the slip's rows for the account from row `next` on; returns the next

@@ -6,15 +6,11 @@
 
 #include "account.h"
 #include "amount_text.h"
+#include "ledger_columns.h"
 #include "text_helpers.h"
 
 namespace {
 
-constexpr int kLastColumn = 8;
-constexpr int kDescriptionColumn = 4;
-constexpr int kDebitColumn = 6;
-constexpr int kCreditColumn = 7;
-constexpr int kBalanceColumn = 8;
 constexpr int kLastDay = 31;
 // Postings without a usable day are kept after day 31.
 constexpr int kNoDay = kLastDay + 1;
@@ -33,7 +29,8 @@ int DayOf(const std::string& date) {
 // Days of the postings, rows 1.. up to the first row not in use.
 std::vector<int> PostingDays(const CellTable& records) {
     std::vector<int> days;
-    for (int row = 1; InUse(records, row); ++row) days.push_back(DayOf(records.at(row, 1)));
+    for (int row = 1; InUse(records, row); ++row)
+        days.push_back(DayOf(records.at(row, kDateColumn)));
     return days;
 }
 
@@ -54,7 +51,7 @@ void PlacePostings(CellTable& cells, const CellTable& records, const std::vector
     DayTable next = FirstRows(days);
     for (int record = 1; record <= static_cast<int>(days.size()); ++record) {
         const int row = next[static_cast<std::size_t>(days[record - 1])]++;
-        for (int column = 1; column < kBalanceColumn; ++column) {
+        for (int column = kDateColumn; column < kBalanceColumn; ++column) {
             cells.set(row, column, records.at(record, column));
         }
     }
@@ -70,8 +67,7 @@ struct MonthSums {
 // the magnitude. Carrying the shown magnitude instead would turn a credit-side
 // balance that crosses zero into figures that match no real balance.
 double NextBalance(double previous, double debit, double credit, int accountClass) {
-    return IsCreditSideClass(accountClass) ? previous + credit - debit
-                                           : previous + debit - credit;
+    return IsCreditSideClass(accountClass) ? previous + credit - debit : previous + debit - credit;
 }
 
 double ShownBalance(double balance, int accountClass) {
@@ -81,8 +77,8 @@ double ShownBalance(double balance, int accountClass) {
 // The carry-forward row's balance in the account's direction, from its debit
 // and credit cells.
 double CarriedBalance(const CellTable& cells, int accountClass) {
-    return NextBalance(0, ChangeSequence(cells.at(1, kDebitColumn)),
-                       ChangeSequence(cells.at(1, kCreditColumn)), accountClass);
+    return NextBalance(0, ChangeSequence(cells.at(kCarryForwardRow, kDebitColumn)),
+                       ChangeSequence(cells.at(kCarryForwardRow, kCreditColumn)), accountClass);
 }
 
 // The balance is carried as a number, so a text cut to the cell's width shows
@@ -105,15 +101,17 @@ MonthSums WriteBalances(CellTable& cells, int accountClass) {
 void SetTotals(LedgerView& view, const MonthSums& sums) {
     view.KariTotal = FormatAmount(sums.debit);
     view.KasiTotal = FormatAmount(sums.credit);
-    view.AllKariTotal = FormatAmount(ChangeSequence(view.cells.at(1, kDebitColumn)) + sums.debit);
-    view.AllKasiTotal = FormatAmount(ChangeSequence(view.cells.at(1, kCreditColumn)) + sums.credit);
+    view.AllKariTotal =
+        FormatAmount(ChangeSequence(view.cells.at(kCarryForwardRow, kDebitColumn)) + sums.debit);
+    view.AllKasiTotal =
+        FormatAmount(ChangeSequence(view.cells.at(kCarryForwardRow, kCreditColumn)) + sums.credit);
 }
 
 }  // namespace
 
 void MainListClear(LedgerView& view, CellTable& records) {
-    view.cells.clear(1, 1, kLastColumn);
-    records.clear(1, 1, kLastColumn);
+    view.cells.clear(1, 1, kLastLedgerColumn);
+    records.clear(1, 1, kLastLedgerColumn);
     view.KariTotal.clear();
     view.KasiTotal.clear();
     view.AllKariTotal.clear();
