@@ -1,0 +1,78 @@
+#include "calendarwindow.h"
+
+#include <QPushButton>
+
+#include "screen_font.h"
+#include "text_helpers.h"
+
+namespace {
+
+const QSize kWindowSize(960, 300);
+const QRect kCalendarRect(96, 24, 768, 256);
+constexpr int kPagingTop = 24;
+constexpr int kPagingWidth = 64;
+constexpr int kPagingHeight = 256;
+
+}  // namespace
+
+QString MonthInForceText(int year, int month) {
+    return QString::number(year) + QStringLiteral("年") +
+           QString::fromStdString(ZeroSup(month, 2)) + QStringLiteral("月現在");
+}
+
+// No title-bar buttons: the picker closes only by picking a month.
+CalendarWindow::CalendarWindow(MonthTarget& target, MonthCalendarClass::Clock today,
+                               ScreenSizeFunction screenSize, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), target_(target) {
+    setWindowTitle(QStringLiteral("カレンダー"));
+    setFixedSize(kWindowSize);
+    setModal(true);
+    CreateControls(today);
+    Event_Open(screenSize ? screenSize : MainScreenSize);
+}
+
+void CalendarWindow::CreateControls(const MonthCalendarClass::Clock& today) {
+    Calendar = new MonthCalendarClass(kCalendarRect.size(), today, this);
+    Calendar->move(kCalendarRect.topLeft());
+    connect(Calendar, &MonthCalendarClass::MouseClick, this, &CalendarWindow::Calendar_MouseClick);
+    PushButton1 = CreatePagingButton(QStringLiteral("◀"), 20);
+    connect(PushButton1, &QPushButton::clicked, this, &CalendarWindow::PushButton1_Action);
+    PushButton2 = CreatePagingButton(QStringLiteral("▶"), 876);
+    connect(PushButton2, &QPushButton::clicked, this, &CalendarWindow::PushButton2_Action);
+}
+
+// Return must not page: neither button is a default button.
+QPushButton* CalendarWindow::CreatePagingButton(const QString& caption, int left) {
+    auto* button = new QPushButton(caption, this);
+    button->setGeometry(left, kPagingTop, kPagingWidth, kPagingHeight);
+    button->setFont(ScreenFont(QStringLiteral("Osaka"), 24));
+    button->setAutoDefault(false);
+    return button;
+}
+
+// Placing the picker before it is shown keeps the dialog from centring itself
+// over its parent instead.
+void CalendarWindow::Event_Open(const ScreenSizeFunction& screenSize) {
+    move(CentredOrigin(screenSize(), size()));
+}
+
+void CalendarWindow::reject() {}
+
+void CalendarWindow::Calendar_MouseClick() {
+    target_.SetMonthText(MonthInForceText(Calendar->Year(), Calendar->Month()));
+    target_.MainListClear();
+    target_.RefreshMainList();
+    target_.ScrollToFirstRow();
+    target_.RepaintNow();
+    accept();
+}
+
+void CalendarWindow::PushButton1_Action() {
+    Calendar->DecMonth();
+    Calendar->Redraw();
+}
+
+void CalendarWindow::PushButton2_Action() {
+    Calendar->IncMonth();
+    Calendar->Redraw();
+}
