@@ -44,5 +44,6 @@ int main(int argc, char** argv) {
     InstallFontSubstitutions();
     Mototyou window;
     window.show();
+    window.Event_Open();
     return app.exec();
 }

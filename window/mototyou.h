@@ -1,10 +1,108 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <string>
 
-// The ledger window: the program's one main window.
-class Mototyou : public QMainWindow {
+#include "calendarwindow.h"
+#include "ledger_view.h"
+#include "monthcalendarclass.h"
+#include "screen_centre.h"
+
+class aList;
+class CellButton;
+class FramedRectangle;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+// What the ledger window takes from its surroundings; tests fix all three.
+struct MototyouEnvironment {
+    // Today's date; the system date when empty.
+    MonthCalendarClass::Clock today;
+    // The main screen's full size; the real screen when empty.
+    ScreenSizeFunction screenSize;
+    // Shows a month picker and returns once it has closed; exec() when empty.
+    std::function<void(CalendarWindow&)> runPicker;
+};
+
+// The ledger window: the program's one main window. It shows one account's
+// ledger for one month with its totals, the month in force and the account
+// buttons, and it is the program's shared state: everything it knows lives
+// in its controls, which the ledger, picker and print code read and write.
+class Mototyou : public QMainWindow, public MonthTarget {
     Q_OBJECT
-public:
-    explicit Mototyou(QWidget* parent = nullptr);
+  public:
+    explicit Mototyou(MototyouEnvironment environment = {}, QWidget* parent = nullptr);
+
+    // --- Controls, in creation order (later ones lie above earlier ones) ----
+    QPushButton* PushButton2 = nullptr;  // 印刷
+    QPushButton* PushButton1 = nullptr;  // 終了
+    aList* MainList = nullptr;
+    QLineEdit* MainListField = nullptr;  // the grid's editor, never shown
+    QScrollBar* MainListScrollBar = nullptr;
+    FramedRectangle* Rectangle2 = nullptr;
+    QLabel* AllKasiTotal = nullptr;
+    FramedRectangle* Rectangle4 = nullptr;
+    QLabel* AllKariTotal = nullptr;
+    FramedRectangle* Rectangle6 = nullptr;
+    QLabel* KasiTotal = nullptr;
+    FramedRectangle* Rectangle8 = nullptr;
+    QLabel* KariTotal = nullptr;
+    CellButton* MainButton = nullptr;
+    QLabel* KamokuName = nullptr;
+    QComboBox* PopupMenu1 = nullptr;  // department; stays on 全体
+    FramedRectangle* Rectangle9 = nullptr;
+    QLabel* DateField = nullptr;             // the month in force, "YYYY年MM月現在"
+    FramedRectangle* Rectangle10 = nullptr;  // the 変更 block
+    QLabel* Label1 = nullptr;
+    QLabel* StaticText1 = nullptr;
+    QLabel* StaticText5 = nullptr;
+
+    // The grid's cells and the four total texts, for the ledger functions.
+    // The total labels show the texts after ShowTotals.
+    LedgerView Ledger();
+    void ShowTotals();
+
+    // --- Event handlers ----------------------------------------------------
+    // The start-up sequence; ends with the modal month picker.
+    void Event_Open();
+    void MainButton_MouseClick(int column, int row);
+    void MainList_MouseWheel(int x, int y, int deltaX, int deltaY);
+    void MainListScrollBar_ValueChanged(int value);
+    void Rectangle10_MouseDown(int x, int y);
+    void PushButton1_Action();
+
+    // --- What the month picker does to this window --------------------------
+    void SetMonthText(const QString& text) override;
+    void MainListClear() override;
+    void RefreshMainList() override;
+    void ScrollToFirstRow() override;
+    void RepaintNow() override;
+
+  private:
+    void CreateControls();
+    void CreateButtons();
+    void CreateGrid();
+    void CreateTotals();
+    QLabel* CreateTotalBox(FramedRectangle*& box, const QRect& boxRect, const QColor& fill,
+                           const QRect& labelRect);
+    void CreateHeading();
+    void CreateMonthFrame();
+    void CreateTotalCaptions();
+    void ConnectHandlers();
+
+    void CentreOnScreen();
+    void ConfigureMainList();
+    void ConfigureMainButton();
+    void ShowMonthPicker();
+
+    MototyouEnvironment environment_;
+    QWidget* content_ = nullptr;
+    std::string kariTotal_;
+    std::string kasiTotal_;
+    std::string allKariTotal_;
+    std::string allKasiTotal_;
 };

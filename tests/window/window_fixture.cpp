@@ -1,0 +1,61 @@
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "alist.h"
+#include "cellbutton.h"
+#include "grobal.h"
+#include "window_app.h"
+
+void PickMiddleMonth(CalendarWindow& picker) {
+    const QSize size = picker.Calendar->size();
+    QTest::mouseClick(picker.Calendar, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(size.width() / 2, size.height() / 2));
+}
+
+std::unique_ptr<Mototyou> OpenWindow(const std::string& basicPath, QDate today,
+                                     std::function<void(CalendarWindow&)> runPicker, QSize screen) {
+    EnsureWindowApp();
+    Grobal::gBasicPath = basicPath;
+    MototyouEnvironment environment{[today] { return today; }, [screen] { return screen; },
+                                    std::move(runPicker)};
+    auto window = std::make_unique<Mototyou>(std::move(environment));
+    window->MainList->setAlert(
+        [](const QString& message) { ADD_FAILURE() << "grid alert: " << message.toStdString(); });
+    window->Event_Open();
+    return window;
+}
+
+void WriteMayBooks(const Books& books) {
+    books.accounts({{"現金", "0", ""},
+                    {"売掛金", "0", ""},
+                    {"売上", "1", ""},
+                    {"***", "0", ""},
+                    {"仕入", "5", ""},
+                    {"買掛金", "1", ""},
+                    {"仮払消費税", "0", ""},
+                    {"", "0", ""}});
+    books.carryForwards("2014:05", {{"売上", "0", "500000"}, {"現金", "100000", "0"}});
+    books.slips("2014:05", {Line("2014/05/03", "8,000", "仕入", "商品仕入", "買掛金", "8,800"),
+                            Line("2014/05/03", "800", "仮払消費税", "消費税", "", ""),
+                            Line("2014/05/12", "10,000", "現金", "売上入金", "売上", "10,000"),
+                            Line("2014/05/07", "1,000", "現金", "入金", "", ""),
+                            Line("2014/05/07", "", "", "売上分", "売上", "600"),
+                            Line("2014/05/07", "", "", "雑収入分", "雑収入", "400"),
+                            Line("2014/05/20", "8,800", "買掛金", "買掛金支払", "現金", "8,800",
+                                 "振込", "01")});
+}
+
+void ClickAccount(Mototyou& window, int column, int row) {
+    const CellButton& buttons = *window.MainButton;
+    const ButtonGeometry geometry{buttons.CellWidth, buttons.CellHeight, buttons.LeftMargin,
+                                  buttons.TopMargin};
+    QTest::mouseClick(window.MainButton, Qt::LeftButton, Qt::NoModifier,
+                      geometry.ButtonRect(column, row).center());
+}
+
+QRect ContentRect(const Mototyou& window, const QWidget* control) {
+    return QRect(control->mapTo(window.centralWidget(), QPoint()), control->size());
+}
