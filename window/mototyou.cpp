@@ -12,18 +12,12 @@
 #include "control_factory.h"
 #include "departments.h"
 #include "framed_rectangle.h"
+#include "layout_fonts.h"
 #include "screen_font.h"
 
 namespace {
 
 const QSize kContentSize(1114, 935);
-
-// Font names as the layout gives them; the application maps them onto
-// installed fonts. The second has a full-width lower-case ｌ.
-const QString kAnitoL = QStringLiteral("アニト-Ｌ等幅");
-const QString kAnitoSmallL = QStringLiteral("アニト-ｌ等幅");
-const QString kAnitoM = QStringLiteral("アニト-Ｍ等幅");
-const QString kOsakaMono = QStringLiteral("Osaka−等幅");
 
 const QColor kDarkGrey(0x59, 0x59, 0x59);
 const QColor kTotalGrey(0xD8, 0xD8, 0xD8);
@@ -73,7 +67,12 @@ void Mototyou::CreateGrid() {
     MainList->TextSize = 18;
     MainList->headerheight = 18;
     MainList->setFocusPolicy(Qt::NoFocus);
+    CreateGridEditor();
+    CreateScrollBar();
+}
 
+// The grid's editor is never shown: the grid runs in row mode.
+void Mototyou::CreateGridEditor() {
     MainListField = new QLineEdit(MainList);
     PlaceInContent(MainListField, content_, {20, 81, 80, 16});
     MainListField->setFont(ScreenFont(kOsakaMono, 12));
@@ -83,7 +82,10 @@ void Mototyou::CreateGrid() {
     MainListField->setPalette(palette);
     MainListField->setVisible(false);
     MainListField->setEnabled(false);
+}
 
+// The whole layout's range; the grid narrows it when it gets ready.
+void Mototyou::CreateScrollBar() {
     MainListScrollBar = new QScrollBar(Qt::Vertical, content_);
     MainListScrollBar->setGeometry(1078, 58, 16, 378);
     MainListScrollBar->setRange(0, 2000);

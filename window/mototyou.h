@@ -86,6 +86,8 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void CreateControls();
     void CreateButtons();
     void CreateGrid();
+    void CreateGridEditor();
+    void CreateScrollBar();
     void CreateTotals();
     QLabel* CreateTotalBox(FramedRectangle*& box, const QRect& boxRect, const QColor& fill,
                            const QRect& labelRect);

@@ -9,6 +9,7 @@
 #include "alist.h"
 #include "cellbutton.h"
 #include "grobal.h"
+#include "layout_fonts.h"
 #include "mototyou.h"
 #include "text_helpers.h"
 
@@ -65,7 +66,7 @@ void Mototyou::ConfigureMainButton() {
     ButtonTables& tables = MainButton->Tables();
     tables.ColCount = 9;
     tables.RowCount = 15;
-    MainButton->TextFont = QStringLiteral("アニト-Ｌ等幅");
+    MainButton->TextFont = kAnitoL;
     MainButton->TextSize = 18;
     MainButton->CellWidth =
         static_cast<int>(MainButton->width() / static_cast<double>(tables.ColCount));

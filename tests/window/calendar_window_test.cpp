@@ -24,7 +24,6 @@ class PickerTest : public ::testing::Test {
             *window, [] { return kMay2014; }, [] { return kFullHd; }, window.get());
         picker->open();
     }
-    void TearDown() override { picker.reset(); }
 
     void ClickSheet(int panel) {
         QTest::mouseClick(picker->Calendar, Qt::LeftButton, Qt::NoModifier,
