@@ -3,6 +3,8 @@
 #include <QRect>
 #include <optional>
 
+#include "button_tables.h"
+
 // Where the buttons of a button grid lie: each button is one cell of
 // cellWidth x cellHeight pixels, the grid offset by the margins.
 struct ButtonGeometry {
@@ -13,12 +15,6 @@ struct ButtonGeometry {
 
     // The button at (column, row), both counted from 1.
     QRect ButtonRect(int column, int row) const;
-};
-
-struct ButtonCell {
-    int column = 0;
-    int row = 0;
-    bool operator==(const ButtonCell&) const = default;
 };
 
 // The cell a press at (x, y) falls in, counted from 1 from the control's

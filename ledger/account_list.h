@@ -19,12 +19,6 @@ inline constexpr int kAccountRows = 15;
 // dropped. Cells without a record keep what they held.
 void ReadKamoku(const std::string& basicPath, ButtonTables& buttons);
 
-// Position of a button in the grid.
-struct ButtonCell {
-    int column = 0;
-    int row = 0;
-};
-
 // The first button (down each column, then across) whose name names
 // `accountName`; nothing when no button carries that name.
 std::optional<ButtonCell> FindAccountButton(const ButtonTables& buttons,

@@ -3,6 +3,13 @@
 #include <array>
 #include <string>
 
+// Position of a button in the grid, both counted from 1.
+struct ButtonCell {
+    int column = 0;
+    int row = 0;
+    bool operator==(const ButtonCell&) const = default;
+};
+
 // Per-button tables of the account button grid, addressed (column, row) with
 // columns 0..96 and rows 0..32; 1-based in use. The button grid control owns
 // one; the account list loader fills it.

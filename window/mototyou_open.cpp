@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "account_buttons.h"
+#include "account_list.h"
 #include "alist.h"
 #include "cellbutton.h"
 #include "grobal.h"
@@ -31,7 +31,7 @@ void Mototyou::Event_Open() {
     DateField->setText(MonthInForceText(today.year(), today.month()));
     ConfigureMainList();
     ConfigureMainButton();
-    ReadAccountButtons(Grobal::gBasicPath, MainButton->Tables());
+    ReadKamoku(Grobal::gBasicPath, MainButton->Tables());
     PopupMenu1->setCurrentIndex(0);
     MainList->MoveCell(1, 1);
     MainListField->move(MainListField->x(), kHiddenTop);
