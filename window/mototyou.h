@@ -100,9 +100,12 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void ConfigureMainList();
     void ConfigureMainButton();
     void ShowMonthPicker();
+    void FitScrollRangeToLedger();
 
     MototyouEnvironment environment_;
     QWidget* content_ = nullptr;
+    // The scroll bar's maximum once the grid is ready.
+    int readyScrollMaximum_ = 0;
     std::string kariTotal_;
     std::string kasiTotal_;
     std::string allKariTotal_;

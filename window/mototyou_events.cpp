@@ -5,9 +5,12 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <algorithm>
+
 #include "alist.h"
 #include "cellbutton.h"
 #include "grobal.h"
+#include "ledger_columns.h"
 #include "ledger_load.h"
 #include "ledger_sort.h"
 #include "mototyou.h"
@@ -36,8 +39,18 @@ void Mototyou::MainButton_MouseClick(int column, int row) {
     LoadLedger(view, Grobal::gFileReadRecord, Grobal::gBasicPath, month, name,
                buttons.ButtonColor[column][row]);
     ShowTotals();
+    FitScrollRangeToLedger();
     MainList->aListRefresh();
     ScrollToFirstRow();
+}
+
+// The bar's range is that of the grid's own rows; a month with more postings
+// than those rows hold widens it, so that every posting can be scrolled into
+// view, and the next smaller ledger narrows it again.
+void Mototyou::FitScrollRangeToLedger() {
+    int lastRow = kCarryForwardRow;
+    while (!MainList->Cell.at(lastRow + 1, kDescriptionColumn).empty()) ++lastRow;
+    MainListScrollBar->setMaximum(std::max(readyScrollMaximum_, lastRow - MainList->RowCount));
 }
 
 // The bar keeps its value within its range, so turning the wheel past either

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 
 #include "account_list.h"
 #include "alist.h"
@@ -59,6 +60,7 @@ void Mototyou::ConfigureMainList() {
     // Row mode: the grid never opens its editor.
     MainList->EditMode = 1;
     MainList->GetReady();
+    readyScrollMaximum_ = MainListScrollBar->maximum();
 }
 
 // 135 buttons of 119 x 27 pixels: the control's size shared out, truncated.

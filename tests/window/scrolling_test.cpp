@@ -53,3 +53,28 @@ TEST(ScrollingTest, BarValueBecomesTheGridsTopRowAndDisablesTheEditor) {
     EXPECT_EQ(window->MainList->TopIndex, 37);
     EXPECT_FALSE(window->MainListField->isEnabled());
 }
+
+// A month with more postings than the grid's own rows still scrolls down to
+// its last posting; the next, ordinary ledger gets the usual range back.
+TEST(ScrollingTest, LedgerLongerThanTheGridWidensTheRangeToItsLastRow) {
+    Books books;
+    books.accounts({{"現金", "0", ""}, {"売上", "4", ""}});
+    std::vector<SlipLine> lines;
+    for (int i = 1; i <= 2100; ++i) {
+        lines.push_back(Line("2014/05/10", "1", "現金", "入金" + std::to_string(i), "売上", "1"));
+    }
+    books.slips("2014:05", lines);
+    auto window = OpenWindow(books.basicPath());
+
+    ClickAccount(*window, 1, 1);
+    QScrollBar& bar = *window->MainListScrollBar;
+    bar.setValue(bar.maximum());
+    window->MainList->grab();  // a paint settles RowCount
+    const int lastShown = window->MainList->TopIndex + window->MainList->RowCount;
+    EXPECT_EQ(window->MainList->Cell.at(2101, 4), "入金2100");
+    EXPECT_GE(lastShown, 2101);
+
+    books.slips("2014:05", {Line("2014/05/10", "1", "現金", "入金", "売上", "1")});
+    ClickAccount(*window, 1, 1);
+    EXPECT_EQ(bar.maximum(), 1990);
+}
