@@ -27,7 +27,7 @@ class QScrollBar;
 // RowCount inside the table (lines past the table are drawn empty).
 class aList : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit aList(QWidget* parent = nullptr);
 
     // --- Properties ---------------------------------------------------------
@@ -120,20 +120,20 @@ public:
     // The font the grid draws with.
     QFont GridFont() const;
 
-signals:
+  signals:
     // The cursor moved to (row, column); column 0 in row mode.
     void CellChange(int row, int column);
     // The wheel turned over the grid, in notches, positive down and right.
     // The event stays unconsumed.
     void MouseWheel(int x, int y, int deltaX, int deltaY);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Event_Open();
     void ReportProblem(ColumnListProblem problem, const QString& tooManyMessage);
     GridMetrics Metrics() const;

@@ -19,7 +19,7 @@ class QPainter;
 // whose look it changes.
 class CellButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Press behaviours.
     static constexpr int kLatching = 0;   // a pressed button stays down
     static constexpr int kOneOfMany = 1;  // the pressed button alone is down
@@ -55,16 +55,16 @@ public:
     // The off-screen copy of the grid; null until the first paint or press.
     const QImage& OffScreen() const { return offscrn; }
 
-signals:
+  signals:
     // The mouse was released after an accepted press on (column, row).
     void MouseClick(int column, int row);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool HasButtons() const;
     bool AcceptsPress(ButtonCell cell) const;
     ButtonGeometry Geometry() const;

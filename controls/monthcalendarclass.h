@@ -18,7 +18,7 @@ class QPainter;
 // paging only recompose the stored sheets.
 class MonthCalendarClass : public QWidget {
     Q_OBJECT
-public:
+  public:
     using Clock = std::function<QDate()>;
 
     // A calendar of `size` pixels, fixed for its life, that opens with today's
@@ -51,15 +51,15 @@ public:
     const QImage& OffScrn() const { return mOffScrn; }
     const QImage& Sheet(int panel) const { return mCalendar[panel]; }
 
-signals:
+  signals:
     // The user picked a month; Year() and Month() name it.
     void MouseClick();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void Event_Open(const QDate& today);
     void Page(int delta);
     void DrawCalendar(int panel, YearMonth ym);

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QPainter>
 #include <QRect>
-
 #include <algorithm>
 
 // Lines are filled rectangles one pixel wide so that both end points are set

@@ -8,7 +8,7 @@
 // ledger is ever cut short by a fixed size; reading outside the table gives
 // empty text.
 class CellTable {
-public:
+  public:
     // Rows 0..lastRow and columns 0..lastColumn exist from the start, all empty.
     CellTable(int lastRow, int lastColumn);
 
@@ -25,7 +25,7 @@ public:
     int lastRow() const { return static_cast<int>(rows_.size()) - 1; }
     int lastColumn() const { return lastColumn_; }
 
-private:
+  private:
     int lastColumn_;
     std::vector<std::vector<std::string>> rows_;
 };

@@ -15,7 +15,7 @@
 // at its end (atEnd() is then true) and keeps failed() set, so no loop over the
 // stream can run on or read past the end.
 class RecordStream {
-public:
+  public:
     explicit RecordStream(const std::filesystem::path& file);
 
     // A stream over `bytes` instead of a file (for sub-records and tests).
@@ -41,7 +41,7 @@ public:
     // Number of bytes in the stream.
     std::size_t size() const { return bytes_.size(); }
 
-private:
+  private:
     RecordStream() = default;
     // Marks the stream failed and moves it to its end.
     void fail();

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-
 #include <algorithm>
 
 #include "alist.h"

@@ -73,7 +73,7 @@ bool HasRaisedFrame(const QImage& image, int panel) {
 }
 
 class CalendarTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { EnsureOffscreenApp(); }
 };
 

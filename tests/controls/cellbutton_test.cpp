@@ -112,7 +112,7 @@ QColor TopEdge(const QImage& image, Cell cell) {
 }
 
 class CellButtonTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { EnsureOffscreenApp(); }
 };
 
@@ -240,10 +240,10 @@ TEST_F(CellButtonTest, PressesAreReportedAndDrawnByButtonType) {
 
 // Counts the paints a widget receives.
 class PaintCounter : public QObject {
-public:
+  public:
     int paints = 0;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         paints += event->type() == QEvent::Paint ? 1 : 0;
         return false;

@@ -13,10 +13,8 @@ TEST(PixelLines, EndPointsInEitherOrder) {
         int from, to;
     };
     const Case cases[] = {
-        {"horizontal forwards", false, 1, 15},
-        {"horizontal backwards", false, 15, 1},
-        {"vertical forwards", true, 1, 15},
-        {"vertical backwards", true, 15, 1},
+        {"horizontal forwards", false, 1, 15}, {"horizontal backwards", false, 15, 1},
+        {"vertical forwards", true, 1, 15},    {"vertical backwards", true, 15, 1},
         {"single pixel", true, 7, 7},
     };
     for (const Case& c : cases) {

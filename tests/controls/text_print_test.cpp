@@ -12,7 +12,7 @@
 namespace {
 
 class TextPrintTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { EnsureOffscreenApp(); }
     void TearDown() override {
         gScreenX = 0;

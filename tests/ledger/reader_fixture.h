@@ -8,7 +8,7 @@
 
 // A fresh temporary folder for one test, removed with the object.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "reader-XXXXXX").string();
         root_ = mkdtemp(pattern.data());
@@ -22,12 +22,12 @@ public:
     // Writes `bytes` to the file `name` in the folder and returns its path.
     std::filesystem::path file(const std::string& name, const std::string& bytes) const {
         const std::filesystem::path file = root_ / name;
-        std::ofstream(file, std::ios::binary).write(bytes.data(),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

@@ -1,3 +1,5 @@
+#include "text_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include <string>
 
 #include "reader_fixture.h"
-#include "text_helpers.h"
 
 namespace {
 
@@ -248,7 +249,7 @@ TEST(Characters, CountAndCutByCodePoints) {
 }
 
 class MakeFolderTest : public testing::Test {
-protected:
+  protected:
     std::string Root() const { return root_.string(); }
 
     TempFolder folder_;
