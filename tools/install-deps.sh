@@ -9,7 +9,6 @@ packages=(
   libpoco-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
-  xvfb xauth imagemagick poppler-utils
 )
 
 missing=()
