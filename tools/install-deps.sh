@@ -7,7 +7,7 @@ packages=(
   build-essential cmake
   qt6-base-dev libgl-dev
   libpoco-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
 )
 
