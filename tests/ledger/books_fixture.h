@@ -58,6 +58,21 @@ inline SlipLine Line(std::string date, std::string debitAmount, std::string debi
                     std::move(creditAmount), std::move(departmentCode)};
 }
 
+// May 2014 of a small company: carry-forwards of 売上 and 現金 and slips of
+// every shape (simple, compound on either side, a department code and a
+// supplement), dated out of day order.
+inline void WriteMayPostings(const Books& books) {
+    books.carryForwards("2014:05", {{"売上", "0", "500000"}, {"現金", "100000", "0"}});
+    books.slips("2014:05", {Line("2014/05/03", "8,000", "仕入", "商品仕入", "買掛金", "8,800"),
+                            Line("2014/05/03", "800", "仮払消費税", "消費税", "", ""),
+                            Line("2014/05/12", "10,000", "現金", "売上入金", "売上", "10,000"),
+                            Line("2014/05/07", "1,000", "現金", "入金", "", ""),
+                            Line("2014/05/07", "", "", "売上分", "売上", "600"),
+                            Line("2014/05/07", "", "", "雑収入分", "雑収入", "400"),
+                            Line("2014/05/20", "8,800", "買掛金", "買掛金支払", "現金", "8,800",
+                                 "振込", "01")});
+}
+
 // `text` right-aligned in an amount cell of 13 characters (ASCII text only).
 inline std::string Cell13(const std::string& text) {
     return std::string(text.size() < 13 ? 13 - text.size() : 0, ' ') + text;
