@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "account.h"
 #include "account_list.h"
 #include "button_tables.h"
 #include "grobal.h"
@@ -77,9 +78,13 @@ int RunHeadless(const CommandLine& options, const std::string& basicPath, std::o
         PrintAccounts(basicPath, out);
         return 0;
     }
-    if (PrintLedger(basicPath, options.month.value_or(""), options.ledger.value_or(""), out)) {
-        return 0;
+    const std::string name = options.ledger.value_or("");
+    // The window shows no ledger for a placeholder button, so neither does this.
+    if (SameAccount(name, kInertAccountName)) {
+        err << "mototyou: the account button \"" << name << "\" cannot be clicked\n";
+        return 2;
     }
-    err << "mototyou: no account button is named \"" << options.ledger.value_or("") << "\"\n";
+    if (PrintLedger(basicPath, options.month.value_or(""), name, out)) return 0;
+    err << "mototyou: no account button is named \"" << name << "\"\n";
     return 2;
 }

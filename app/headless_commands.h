@@ -23,6 +23,7 @@ bool PrintLedger(const std::string& basicPath, const std::string& month,
                  const std::string& accountName, std::ostream& out);
 
 // Runs the headless mode the options ask for; returns the exit status (0, or 2
-// with one line on `err` when no button carries the --ledger name).
+// with one line on `err` when no button carries the --ledger name or the name
+// is that of the placeholder button, which cannot be clicked).
 int RunHeadless(const CommandLine& options, const std::string& basicPath, std::ostream& out,
                 std::ostream& err);

@@ -8,6 +8,8 @@
 // The ledger window's account buttons: 9 columns of 15 rows.
 inline constexpr int kAccountColumns = 9;
 inline constexpr int kAccountRows = 15;
+// A button with this name is a placeholder that cannot be pressed.
+inline constexpr char kInertAccountName[] = "***";
 
 // Fills the buttons from the account list 設定/勘定科目 under `basicPath`, down
 // each column and then across (column 1 rows 1..RowCount, then column 2, ...):

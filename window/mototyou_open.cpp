@@ -76,7 +76,7 @@ void Mototyou::ConfigureMainButton() {
         static_cast<int>(MainButton->height() / static_cast<double>(tables.RowCount));
     MainButton->ButtonType = CellButton::kOneOfMany;
     // Buttons with this name cannot be pressed.
-    MainButton->BadName = "***";
+    MainButton->BadName = kInertAccountName;
 }
 
 // A new picker every time: it keeps nothing between showings.

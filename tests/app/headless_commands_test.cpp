@@ -126,6 +126,16 @@ TEST(HeadlessLedger, NameWithoutAButtonIsAnError) {
     }
 }
 
+TEST(HeadlessLedger, PlaceholderButtonShowsNoLedger) {
+    Books books;
+    WriteMay(books);
+    books.accounts({{"現金", "0", ""}, {"***", "0", ""}});
+    const Outcome run = RunOptions(books, {"--month", "2014-05", "--ledger", "***"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "mototyou: the account button \"***\" cannot be clicked\n");
+}
+
 TEST(HeadlessLedger, DataFilesAreLeftUntouched) {
     Books books;
     WriteMay(books);
