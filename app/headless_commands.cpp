@@ -5,6 +5,7 @@
 #include "account.h"
 #include "account_list.h"
 #include "button_tables.h"
+#include "data_paths.h"
 #include "grobal.h"
 #include "ledger_columns.h"
 #include "ledger_load.h"
@@ -23,9 +24,9 @@ ButtonTables LoadButtons(const std::string& basicPath) {
     return buttons;
 }
 
-// "2014-05" as the date label shows it: "2014年05月現在".
+// "2014-05" (already checked by the command line) as the date label shows it.
 std::string MonthText(const std::string& month) {
-    return month.substr(0, 4) + "年" + month.substr(5, 2) + "月現在";
+    return MonthInForceText(std::stoi(month.substr(0, 4)), std::stoi(month.substr(5, 2)));
 }
 
 void PrintRow(const CellTable& cells, int row, std::ostream& out) {

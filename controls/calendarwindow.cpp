@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
+#include "data_paths.h"
 #include "screen_font.h"
-#include "text_helpers.h"
 
 namespace {
 
@@ -14,11 +14,6 @@ constexpr int kPagingWidth = 64;
 constexpr int kPagingHeight = 256;
 
 }  // namespace
-
-QString MonthInForceText(int year, int month) {
-    return QString::number(year) + QStringLiteral("年") +
-           QString::fromStdString(ZeroSup(month, 2)) + QStringLiteral("月現在");
-}
 
 // No title-bar buttons: the picker closes only by picking a month.
 CalendarWindow::CalendarWindow(MonthTarget& target, MonthCalendarClass::Clock today,
@@ -59,7 +54,8 @@ void CalendarWindow::Event_Open(const ScreenSizeFunction& screenSize) {
 void CalendarWindow::reject() {}
 
 void CalendarWindow::Calendar_MouseClick() {
-    target_.SetMonthText(MonthInForceText(Calendar->Year(), Calendar->Month()));
+    target_.SetMonthText(
+        QString::fromStdString(MonthInForceText(Calendar->Year(), Calendar->Month())));
     target_.MainListClear();
     target_.RefreshMainList();
     target_.ScrollToFirstRow();

@@ -27,10 +27,6 @@ class MonthTarget {
     ~MonthTarget() = default;
 };
 
-// The month in force as the ledger window shows it: the year, "年", the month
-// in two digits and "月現在" (2015, 1 gives "2015年01月現在").
-QString MonthInForceText(int year, int month);
-
 // The modal month picker: three months side by side with paging buttons on
 // either side. Picking a month makes it the ledger's month, empties the
 // ledger and closes the picker; there is no other way to close it, so the

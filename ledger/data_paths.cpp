@@ -22,6 +22,10 @@ std::string YearColonMonth(const std::string& monthText) {
 
 }  // namespace
 
+std::string MonthInForceText(int year, int month) {
+    return std::to_string(year) + "年" + ZeroSup(month, 2) + "月現在";
+}
+
 std::string MonthTextYear(const std::string& monthText) { return MidCharacters(monthText, 1, 4); }
 
 std::string MonthTextMonth(const std::string& monthText) { return MidCharacters(monthText, 6, 2); }

@@ -9,6 +9,7 @@
 #include "account_list.h"
 #include "alist.h"
 #include "cellbutton.h"
+#include "data_paths.h"
 #include "grobal.h"
 #include "layout_fonts.h"
 #include "mototyou.h"
@@ -29,7 +30,7 @@ void Mototyou::Event_Open() {
     Grobal::gVersionString = "総勘定元帳 " + QCoreApplication::applicationVersion().toStdString();
     Grobal::gCompanyType = "朝霧工房";
     const QDate today = environment_.today ? environment_.today() : QDate::currentDate();
-    DateField->setText(MonthInForceText(today.year(), today.month()));
+    DateField->setText(QString::fromStdString(MonthInForceText(today.year(), today.month())));
     ConfigureMainList();
     ConfigureMainButton();
     ReadKamoku(Grobal::gBasicPath, MainButton->Tables());

@@ -27,12 +27,6 @@ struct MonthRead {
     std::vector<CarryForwardRecord> carryForwards;
 };
 
-std::string MonthText(int year, int month) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d年%02d月現在", year, month);
-    return text;
-}
-
 std::vector<Slip> ReadSlips(const std::string& file) {
     RecordStream stream(file);
     std::vector<Slip> slips;
@@ -56,7 +50,7 @@ std::vector<Record> ReadRecords(const std::string& file, Reader read) {
 
 // Reads every file back the way the ledger finds and reads them.
 MonthRead ReadMonth(const std::string& base, int year, int month) {
-    const std::string monthText = MonthText(year, month);
+    const std::string monthText = MonthInForceText(year, month);
     const std::string yearFolder = MakeYearFolder(base, monthText).value();
     return {year, month, ReadSlips(SlipFilePath(yearFolder, monthText)),
             ReadRecords<CarryForwardRecord>(CarryForwardFilePath(yearFolder, monthText, ""),
@@ -128,7 +122,7 @@ TEST_F(DemoBooksTest, SlipsAndCarryForwardsReadBackAsGenerated) {
     for (std::size_t m = 0; m < months_->size(); ++m) {
         const MonthRead& read = (*months_)[m];
         const DemoMonthFiles& written = books_->months[m];
-        SCOPED_TRACE(MonthText(read.year, read.month));
+        SCOPED_TRACE(MonthInForceText(read.year, read.month));
         EXPECT_EQ(read.carryForwards, written.carryForwards);
         ASSERT_EQ(read.slips.size(), written.slips.size());
         for (std::size_t s = 0; s < read.slips.size(); ++s) {
@@ -140,7 +134,7 @@ TEST_F(DemoBooksTest, SlipsAndCarryForwardsReadBackAsGenerated) {
 TEST_F(DemoBooksTest, EverySlipBalancesAndEveryLineIsComplete) {
     const auto codes = ClassCodes();
     for (const MonthRead& read : *months_) {
-        SCOPED_TRACE(MonthText(read.year, read.month));
+        SCOPED_TRACE(MonthInForceText(read.year, read.month));
         char monthSuffix[8];
         std::snprintf(monthSuffix, sizeof monthSuffix, "/%02d/", read.month);
         for (const Slip& slip : read.slips) {
@@ -185,8 +179,8 @@ TEST_F(DemoBooksTest, MonthsHoldTheUsualMixOfSlipsAndTexts) {
             shapes.insert((debits > 1 ? "many" : "one") + std::string("/") +
                           (credits > 1 ? "many" : "one"));
         }
-        EXPECT_GE(lines, 300u) << MonthText(read.year, read.month);
-        EXPECT_LE(lines, 600u) << MonthText(read.year, read.month);
+        EXPECT_GE(lines, 300u) << MonthInForceText(read.year, read.month);
+        EXPECT_LE(lines, 600u) << MonthInForceText(read.year, read.month);
     }
     EXPECT_EQ(shapes, (std::set<std::string>{"one/one", "one/many", "many/one", "many/many"}));
     EXPECT_EQ(departments, (std::set<std::string>{"", "01", "02", "03", "04"}));
@@ -198,7 +192,7 @@ TEST_F(DemoBooksTest, CarryForwardsAreLastMonthsPlusItsPostings) {
         const MonthRead& previous = (*months_)[m - 1];
         const MonthRead& read = (*months_)[m];
         if (read.month == 4) continue;  // opening balances
-        SCOPED_TRACE(MonthText(read.year, read.month));
+        SCOPED_TRACE(MonthInForceText(read.year, read.month));
         std::map<std::string, std::pair<long long, long long>> expected;
         for (const CarryForwardRecord& record : previous.carryForwards) {
             expected[record.name] = {Amount(record.debit), Amount(record.credit)};
@@ -243,7 +237,7 @@ TEST_F(DemoBooksTest, AprilOpensEveryAccountOnItsSideAndBalances) {
 TEST_F(DemoBooksTest, BalancesStayOnTheirSides) {
     const auto codes = ClassCodes();
     for (const MonthRead& read : *months_) {
-        SCOPED_TRACE(MonthText(read.year, read.month));
+        SCOPED_TRACE(MonthInForceText(read.year, read.month));
         for (const CarryForwardRecord& record : read.carryForwards) {
             const long long balance = Amount(record.debit) - Amount(record.credit);
             EXPECT_GE(IsCreditSide(codes.at(record.name)) ? -balance : balance, 0) << record.name;
