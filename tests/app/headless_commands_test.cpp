@@ -150,9 +150,10 @@ TEST(HeadlessLedger, DataFilesAreLeftUntouched) {
 #ifdef MOTOTYOU_EXECUTABLE
 namespace {
 
-// Runs the built program with no display in its environment.
-Outcome RunProgram(const std::string& arguments) {
-    const std::string errFile = (std::filesystem::temp_directory_path() / "mototyou-err").string();
+// Runs the built program with no display in its environment; its error
+// output goes to a file beside the books, which are the test's own.
+Outcome RunProgram(const Books& books, const std::string& arguments) {
+    const std::string errFile = (books.base().parent_path() / "mototyou-err").string();
     const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
                                 std::string(MOTOTYOU_EXECUTABLE) + "' " + arguments + " 2>'" +
                                 errFile + "'";
@@ -192,7 +193,7 @@ TEST(HeadlessProgram, PrintsWithoutADisplayAndExitsTwoOnBadOptions) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome run = RunProgram(c.arguments);
+        const Outcome run = RunProgram(books, c.arguments);
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(run.err, c.err);
