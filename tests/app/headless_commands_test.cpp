@@ -184,6 +184,10 @@ TEST(HeadlessProgram, PrintsWithoutADisplayAndExitsTwoOnBadOptions) {
     const Case cases[] = {
         {"ledger", base + " --month 2014-05 --ledger 現金", 0, kCashLedgerOfMay, ""},
         {"accounts", base + " --accounts", 0, kAccountsOfMay, ""},
+        {"Qt's own options pass", base + " -platform offscreen --accounts -style=fusion", 0,
+         kAccountsOfMay, ""},
+        {"an unknown option", base + " -colour --accounts", 2, "",
+         "mototyou: unknown option: -colour\n"},
         {"malformed month", base + " --month 2014-13 --ledger 現金", 2, "",
          "mototyou: malformed month: 2014-13 (expected YYYY-MM, month 01 to 12)\n"},
         {"ledger without a month", base + " --ledger 現金", 2, "",
