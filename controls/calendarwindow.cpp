@@ -45,10 +45,13 @@ QPushButton* CalendarWindow::CreatePagingButton(const QString& caption, int left
     return button;
 }
 
-// Placing the picker before it is shown keeps the dialog from centring itself
-// over its parent instead.
+// The picker is placed by its content area, as the ledger window is, before
+// it is shown, which also keeps the dialog from centring itself over its
+// parent. Qt counts only a changed position as placed, so the position is
+// marked explicit for (0, 0) too.
 void CalendarWindow::Event_Open(const ScreenSizeFunction& screenSize) {
-    move(CentredOrigin(screenSize(), size()));
+    setGeometry(QRect(CentredOrigin(screenSize(), size()), size()));
+    setAttribute(Qt::WA_Moved);
 }
 
 void CalendarWindow::reject() {}

@@ -7,6 +7,7 @@
 #include "calendarwindow.h"
 #include "ledger_view.h"
 #include "monthcalendarclass.h"
+#include "page_setup.h"
 #include "screen_centre.h"
 
 class aList;
@@ -18,7 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
-// What the ledger window takes from its surroundings; tests fix all three.
+// What the ledger window takes from its surroundings; tests fix them all.
 struct MototyouEnvironment {
     // Today's date; the system date when empty.
     MonthCalendarClass::Clock today;
@@ -26,6 +27,8 @@ struct MototyouEnvironment {
     ScreenSizeFunction screenSize;
     // Shows a month picker and returns once it has closed; exec() when empty.
     std::function<void(CalendarWindow&)> runPicker;
+    // Shows the page-setup dialog; Qt's own when empty.
+    PageSetupDialogFunction runPageSetup;
 };
 
 // The ledger window: the program's one main window. It shows one account's
@@ -74,6 +77,14 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void MainListScrollBar_ValueChanged(int value);
     void Rectangle10_MouseDown(int x, int y);
     void PushButton1_Action();
+
+    // --- Menu commands ------------------------------------------------------
+    // Attaches the handlers below to the menu bar's items by name.
+    void AddMenuHandlers();
+    // Enables the items this window handles; runs at every menu update.
+    void Event_EnableMenuItems();
+    void _AppleU_Action();
+    void _FilePageSetup_Action();
 
     // --- What the month picker does to this window --------------------------
     void SetMonthText(const QString& text) override;
