@@ -1,6 +1,7 @@
 #include "aboutwindow.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 #include "grobal.h"
@@ -45,6 +46,15 @@ QLabel* AboutWindow::MakeCentredLabel(const QRect& rect, int fontSize, const QSt
     black.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(black);
     return label;
+}
+
+// Without a title bar a white box would melt into the white ledger rows
+// beneath it; a thin grey edge keeps it apart.
+void AboutWindow::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter g(this);
+    g.setPen(QColor(0x80, 0x80, 0x80));
+    g.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void AboutWindow::Event_Open() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPaintEvent;
 class QPushButton;
 
 // The About box: the program's name and version on a plain white box with a
@@ -19,6 +20,9 @@ class AboutWindow : public QDialog {
     QPushButton* PushButton1 = nullptr;  // OK
     QLabel* StaticText3 = nullptr;       // credit line
     QLabel* VerText = nullptr;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     QLabel* MakeCentredLabel(const QRect& rect, int fontSize, const QString& text = {});

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -153,11 +154,17 @@ TEST_F(MenuTest, ReturnPressesOkAndTheBoxGoesAway) {
 TEST_F(MenuTest, AboutBoxLaysOutItsControlsOnAPlainWhiteBox) {
     Menu::Instance().Item(QStringLiteral("AppleU"))->trigger();
     ASSERT_EQ(OpenAboutBoxes().size(), 1u);
-    const AboutWindow& box = *OpenAboutBoxes().front();
+    AboutWindow& box = *OpenAboutBoxes().front();
     EXPECT_EQ(box.size(), QSize(300, 300));
     EXPECT_EQ(box.minimumSize(), box.maximumSize());
     EXPECT_TRUE(box.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(box.palette().color(QPalette::Window), QColor(Qt::white));
+    // White inside a thin grey edge.
+    QImage picture(box.size(), QImage::Format_RGB32);
+    box.render(&picture);
+    EXPECT_EQ(QColor(picture.pixel(150, 200)), QColor(Qt::white));
+    EXPECT_EQ(QColor(picture.pixel(0, 150)), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(QColor(picture.pixel(299, 299)), QColor(0x80, 0x80, 0x80));
     struct Case {
         const char* name;
         const QWidget* control;
