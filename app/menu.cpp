@@ -63,6 +63,16 @@ Menu::Menu() {
     AddItem(QStringLiteral("UntitledMenu0"), QStringLiteral("AppleU"),
             QStringLiteral("ミナセルについて..."), {}, false);
 
+    AddMenu(QStringLiteral("ViewMenu"), QStringLiteral("表示"));
+    AddItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewPreviousMonth"), QStringLiteral("前月"),
+            QKeySequence(Qt::CTRL | Qt::Key_Left), false);
+    AddItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewNextMonth"), QStringLiteral("翌月"),
+            QKeySequence(Qt::CTRL | Qt::Key_Right), false);
+    AddItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewPreviousAccount"),
+            QStringLiteral("前の科目"), QKeySequence(Qt::CTRL | Qt::Key_Up), false);
+    AddItem(QStringLiteral("ViewMenu"), QStringLiteral("ViewNextAccount"),
+            QStringLiteral("次の科目"), QKeySequence(Qt::CTRL | Qt::Key_Down), false);
+
     connect(Item(QStringLiteral("FileQuit")), &QAction::triggered, qApp, &QApplication::quit);
     qApp->installEventFilter(new ShortcutWatcher(this));
     UpdateMenuItems();

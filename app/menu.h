@@ -6,9 +6,10 @@
 class QAction;
 class QMenu;
 
-// The program's one menu bar: ファイル (用紙設定..., 印刷..., 終了) and 編集
-// (取り消し, カット, コピー, ペースト, クリア, ミナセルについて...). Menus and
-// items carry their names as object names; handlers are attached by name.
+// The program's one menu bar: ファイル (用紙設定..., 印刷..., 終了), 編集
+// (取り消し, カット, コピー, ペースト, クリア, ミナセルについて...) and 表示
+// (前月, 翌月, 前の科目, 次の科目). Menus and items carry their names as object
+// names; handlers are attached by name.
 //
 // Before a menu opens and before a shortcut acts, the bar runs a menu update:
 // every item that is not auto-enabled is disabled, then EnableMenuItems lets

@@ -56,13 +56,16 @@ void CalendarWindow::Event_Open(const ScreenSizeFunction& screenSize) {
 
 void CalendarWindow::reject() {}
 
+void ShowPickedMonth(MonthTarget& target, int year, int month) {
+    target.SetMonthText(QString::fromStdString(MonthInForceText(year, month)));
+    target.MainListClear();
+    target.RefreshMainList();
+    target.ScrollToFirstRow();
+    target.RepaintNow();
+}
+
 void CalendarWindow::Calendar_MouseClick() {
-    target_.SetMonthText(
-        QString::fromStdString(MonthInForceText(Calendar->Year(), Calendar->Month())));
-    target_.MainListClear();
-    target_.RefreshMainList();
-    target_.ScrollToFirstRow();
-    target_.RepaintNow();
+    ShowPickedMonth(target_, Calendar->Year(), Calendar->Month());
     accept();
 }
 

@@ -41,6 +41,7 @@ Mototyou::Mototyou(MototyouEnvironment environment, QWidget* parent)
     layout()->activate();
     CreateControls();
     ConnectHandlers();
+    CreateScrollKeys();
     AddMenuHandlers();
     Menu::Instance().UpdateMenuItems();
 }

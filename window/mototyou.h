@@ -2,8 +2,10 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "button_tables.h"
 #include "calendarwindow.h"
 #include "ledger_view.h"
 #include "monthcalendarclass.h"
@@ -85,6 +87,14 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void Event_EnableMenuItems();
     void _AppleU_Action();
     void _FilePageSetup_Action();
+    // The month before or after the one in force, with the account on show
+    // loaded for it as a click on its button would.
+    void _ViewPreviousMonth_Action();
+    void _ViewNextMonth_Action();
+    // A click on the account button before or after the one pressed, down the
+    // columns; placeholders and empty cells are passed over.
+    void _ViewPreviousAccount_Action();
+    void _ViewNextAccount_Action();
 
     // --- What the month picker does to this window --------------------------
     void SetMonthText(const QString& text) override;
@@ -106,12 +116,17 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void CreateMonthFrame();
     void CreateTotalCaptions();
     void ConnectHandlers();
+    void CreateScrollKeys();
 
     void CentreOnScreen();
     void ConfigureMainList();
     void ConfigureMainButton();
     void ShowMonthPicker();
     void FitScrollRangeToLedger();
+    void ShowMonthAfter(int months);
+    void PressAccountButton(std::optional<ButtonCell> cell);
+    std::optional<ButtonCell> PressedAccountButton() const;
+    int LastLedgerRow() const;
 
     MototyouEnvironment environment_;
     QWidget* content_ = nullptr;
