@@ -62,6 +62,12 @@ const std::vector<ItemRow> kEditMenu{
     {"EditClear", "クリア", {}, false},
     {"AppleU", "ミナセルについて...", {}, true},
 };
+const std::vector<ItemRow> kViewMenu{
+    {"ViewPreviousMonth", "前月", QKeySequence(Qt::CTRL | Qt::Key_Left), true},
+    {"ViewNextMonth", "翌月", QKeySequence(Qt::CTRL | Qt::Key_Right), true},
+    {"ViewPreviousAccount", "前の科目", QKeySequence(Qt::CTRL | Qt::Key_Up), true},
+    {"ViewNextAccount", "次の科目", QKeySequence(Qt::CTRL | Qt::Key_Down), true},
+};
 
 std::vector<AboutWindow*> OpenAboutBoxes() {
     std::vector<AboutWindow*> boxes;
@@ -93,15 +99,18 @@ class MenuTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(MenuTest, BarHoldsFileThenEditWithTheirItemsInOrder) {
+TEST_F(MenuTest, BarHoldsFileEditAndViewWithTheirItemsInOrder) {
     const QList<QAction*> menus = window->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("ファイル"));
     EXPECT_EQ(menus[0]->menu()->objectName(), QStringLiteral("UntitledMenu2"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("編集"));
     EXPECT_EQ(menus[1]->menu()->objectName(), QStringLiteral("UntitledMenu0"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("表示"));
+    EXPECT_EQ(menus[2]->menu()->objectName(), QStringLiteral("ViewMenu"));
     ExpectItems(*window, "UntitledMenu2", kFileMenu);
     ExpectItems(*window, "UntitledMenu0", kEditMenu);
+    ExpectItems(*window, "ViewMenu", kViewMenu);
     EXPECT_EQ(&Menu::Instance(), window->menuBar());
 }
 
@@ -114,6 +123,7 @@ TEST_F(MenuTest, OpeningAMenuDisablesWhatTheWindowDoesNotEnable) {
     edit->hide();
     ExpectItems(*window, "UntitledMenu2", kFileMenu);
     ExpectItems(*window, "UntitledMenu0", kEditMenu);
+    ExpectItems(*window, "ViewMenu", kViewMenu);
 }
 
 TEST_F(MenuTest, AShortcutActsAfterAMenuUpdate) {
