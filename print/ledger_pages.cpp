@@ -61,7 +61,7 @@ std::string TotalLine(const char* caption, const std::string& debit, const std::
 Integer LineOnPage(const PrintEngine& engine) { return engine.lPageLineNumber[1]; }
 
 // Adds a line; the first line of a page brings the page's heading and footer.
-void AddLedgerLine(PrintEngine& engine, PageContext& page, const PrintedLedger& ledger,
+void AddLedgerLine(PrintEngine& engine, PageContext& page, const LedgerPageSource& ledger,
                    const std::string& line, const std::string& title) {
     engine.AddPrint(page, line);
     if (LineOnPage(engine) == 2) HeardFootPrint(engine, page, ledger, 0, 0, title);
@@ -89,8 +89,8 @@ std::vector<std::string> Characters(const std::string& name) {
 // A row is in use while its description is not empty; a blank description is
 // kept as an ideographic space and still prints, so the paper carries every
 // posting that its balances and totals count.
-bool SlipPrint(PrintEngine& engine, PageContext& page, const PrintedLedger& ledger, Integer offsetX,
-               Integer offsetY, const std::string& title) {
+bool SlipPrint(PrintEngine& engine, PageContext& page, const LedgerPageSource& ledger,
+               Integer offsetX, Integer offsetY, const std::string& title) {
     OpenLedgerLayout(engine, page, offsetX, offsetY);
     for (int row = 1; row <= ledger.cells.lastRow(); ++row) {
         if (ledger.cells.at(row, kDescriptionColumn).empty()) continue;
@@ -107,7 +107,7 @@ bool SlipPrint(PrintEngine& engine, PageContext& page, const PrintedLedger& ledg
     return true;
 }
 
-void HeardFootPrint(PrintEngine& engine, PageContext& page, const PrintedLedger& ledger, Integer,
+void HeardFootPrint(PrintEngine& engine, PageContext& page, const LedgerPageSource& ledger, Integer,
                     Integer, const std::string& title) {
     const double top = static_cast<double>(engine.lPrintData[PrintEngine::kTableTop]);
     const double pageWidth = static_cast<double>(engine.lPrintData[PrintEngine::kPageWidth]);

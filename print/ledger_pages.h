@@ -10,13 +10,13 @@ class PageContext;
 // What the ledger pages read of the ledger on show: the grid's cells (row 1
 // the carry-forward row, the postings below it with their running balance),
 // the four total texts and the month label ("YYYY年MM月現在").
-struct PrintedLedger {
+struct LedgerPageSource {
     const CellTable& cells;
-    const std::string& KariTotal;
-    const std::string& KasiTotal;
-    const std::string& AllKariTotal;
-    const std::string& AllKasiTotal;
-    const std::string& DateField;
+    std::string KariTotal;
+    std::string KasiTotal;
+    std::string AllKariTotal;
+    std::string AllKasiTotal;
+    std::string DateField;
 };
 
 // Prints the ledger as a ruled table of seven columns (date, counter-account,
@@ -27,13 +27,13 @@ struct PrintedLedger {
 // that holds only the total rows included. A ledger without any row in use
 // prints nothing. Returns whether anything was printed. The job is not moved
 // to a new page at the end.
-bool SlipPrint(PrintEngine& engine, PageContext& page, const PrintedLedger& ledger,
+bool SlipPrint(PrintEngine& engine, PageContext& page, const LedgerPageSource& ledger,
                PrintEngine::Integer offsetX, PrintEngine::Integer offsetY,
                const std::string& title);
 
 // The current page's heading (month-end date, company name, `title`) and
 // footer (the company's name in English). The offsets are not used.
-void HeardFootPrint(PrintEngine& engine, PageContext& page, const PrintedLedger& ledger,
+void HeardFootPrint(PrintEngine& engine, PageContext& page, const LedgerPageSource& ledger,
                     PrintEngine::Integer offsetX, PrintEngine::Integer offsetY,
                     const std::string& title);
 

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "calendarwindow.h"
+#include "ledger_print_source.h"
 #include "ledger_view.h"
 #include "monthcalendarclass.h"
+#include "print_environment.h"
 #include "screen_centre.h"
 
 class aList;
@@ -26,13 +28,16 @@ struct MototyouEnvironment {
     ScreenSizeFunction screenSize;
     // Shows a month picker and returns once it has closed; exec() when empty.
     std::function<void(CalendarWindow&)> runPicker;
+    // The print dialog's print dialog, messages and preview; the platform's
+    // when empty.
+    PrintEnvironment print = {};
 };
 
 // The ledger window: the program's one main window. It shows one account's
 // ledger for one month with its totals, the month in force and the account
 // buttons, and it is the program's shared state: everything it knows lives
 // in its controls, which the ledger, picker and print code read and write.
-class Mototyou : public QMainWindow, public MonthTarget {
+class Mototyou : public QMainWindow, public MonthTarget, public LedgerPrintSource {
     Q_OBJECT
   public:
     explicit Mototyou(MototyouEnvironment environment = {}, QWidget* parent = nullptr);
@@ -73,6 +78,8 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void MainList_MouseWheel(int x, int y, int deltaX, int deltaY);
     void MainListScrollBar_ValueChanged(int value);
     void Rectangle10_MouseDown(int x, int y);
+    // Opens a new print dialog and returns without waiting for it.
+    void PushButton2_Action();
     void PushButton1_Action();
 
     // --- What the month picker does to this window --------------------------
@@ -81,6 +88,15 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void RefreshMainList() override;
     void ScrollToFirstRow() override;
     void RepaintNow() override;
+
+    // --- What the print job reads and drives (mototyou_print.cpp) ----------
+    const ButtonTables& AccountButtons() const override;
+    std::string BadName() const override;
+    std::string KamokuNameText() const override;
+    std::string DateFieldText() const override;
+    int DepartmentIndex() const override;
+    void LoadAccountForPrint(const std::string& name, int accountClass) override;
+    LedgerPageSource LedgerOnShow() const override;
 
   private:
     void CreateControls();

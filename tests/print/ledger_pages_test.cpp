@@ -49,7 +49,7 @@ struct Ledger {
             cells.set(row, kBalanceColumn, "      100,000");
         }
     }
-    PrintedLedger view() const { return {cells, kari, kasi, allKari, allKasi, date}; }
+    LedgerPageSource view() const { return {cells, kari, kasi, allKari, allKasi, date}; }
 };
 
 struct Printed {

@@ -1,0 +1,59 @@
+#include "dialog_print_job.h"
+
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "grobal.h"
+#include "page_setup_text.h"
+
+namespace {
+
+void ShowMessage(const PrintEnvironment& environment, QWidget* parent, const QString& message) {
+    if (environment.showMessage) {
+        environment.showMessage(parent, message);
+    } else {
+        QMessageBox::warning(parent, QStringLiteral("総勘定元帳"), message);
+    }
+}
+
+bool ChoosePrinter(const PrintEnvironment& environment, QPrinter& printer, QWidget* parent) {
+    if (environment.choosePrinter) return environment.choosePrinter(printer, parent);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
+PrinterOutcome PrintThroughDialog(PrintChoice choice, LedgerPrintSource& source,
+                                  const PrintEnvironment& environment, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    RestorePageSetup(printer, Grobal::gPrintSettings);
+    if (!ChoosePrinter(environment, printer, parent) || !printer.isValid()) {
+        ShowMessage(environment, parent, kPrinterNotOpened);
+        return {};
+    }
+    const PrinterOutcome outcome = PrintOnPrinter(printer, choice, source);
+    if (!outcome.opened) {
+        ShowMessage(environment, parent, kPrinterNotOpened);
+    } else if (!outcome.finished) {
+        ShowMessage(environment, parent, kPrintingBrokeOff);
+    }
+    return outcome;
+}
+
+void PreviewThroughDialog(PrintChoice choice, LedgerPrintSource& source,
+                          const PrintEnvironment& environment, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    RestorePageSetup(printer, Grobal::gPrintSettings);
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested,
+        [choice, &source](QPrinter* target) { PrintOnPrinter(*target, choice, source); });
+    if (environment.runPreview) {
+        environment.runPreview(preview);
+    } else {
+        preview.exec();
+    }
+}

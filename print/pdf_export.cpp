@@ -1,0 +1,47 @@
+#include "pdf_export.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <system_error>
+
+#include "page_setup_text.h"
+
+namespace {
+
+std::string CannotWrite(const std::string& path, const std::string& reason) {
+    return "cannot write " + path + ": " + reason;
+}
+
+}  // namespace
+
+PdfExport PrintLedgersToPdf(const std::string& path, const std::string& pageSetup,
+                            PrintChoice choice, LedgerPrintSource& source) {
+    PdfExport result;
+    const QFileInfo target(QString::fromStdString(path));
+    QTemporaryFile pages(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                         QStringLiteral(".XXXXXX"));
+    if (!pages.open()) return {CannotWrite(path, pages.errorString().toStdString()), {}, false};
+    pages.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pages.fileName());
+    RestorePageSetup(printer, pageSetup);
+    const PrinterOutcome outcome = PrintOnPrinter(printer, choice, source);
+    result.tally = outcome.tally;
+    if (!outcome.opened || !outcome.finished) {
+        result.error = CannotWrite(path, "the PDF could not be made");
+        return result;
+    }
+    if (outcome.tally.ledgers == 0) return result;
+    std::error_code error;
+    std::filesystem::rename(pages.fileName().toStdString(), path, error);
+    if (error) {
+        result.error = CannotWrite(path, error.message());
+        return result;
+    }
+    pages.setAutoRemove(false);
+    result.written = true;
+    return result;
+}
