@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     if (parsed.options.pdf) {
         // The pages are drawn off screen: no display is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        KeepQtNotesOffStderr();
         App app(argc, argv);
         InstallFontSubstitutions();
         return RunPdfCommand(parsed.options, Grobal::gBasicPath, std::cerr);

@@ -1,5 +1,6 @@
 #include "pdf_command.h"
 
+#include <QtGlobal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -66,4 +67,12 @@ int RunPdfCommand(const CommandLine& options, const std::string& basicPath, std:
     err << "mototyou: " << Counted(pdf.tally.ledgers, "ledger", "ledgers") << " on "
         << Counted(pdf.tally.pages, "page", "pages") << " written to " << path << '\n';
     return 0;
+}
+
+void KeepQtNotesOffStderr() {
+    static const QtMessageHandler qtHandler = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) qtHandler(type, context, message);
+        });
 }

@@ -16,3 +16,8 @@
 // file was written. Returns 0, or 2 for an unknown account or a file that
 // cannot be written; the file then stays as it was.
 int RunPdfCommand(const CommandLine& options, const std::string& basicPath, std::ostream& err);
+
+// Keeps Qt's own notes (a missing runtime folder, font fallbacks) off stderr,
+// so that the command's one line is all a caller sees; critical and fatal
+// messages still show.
+void KeepQtNotesOffStderr();
