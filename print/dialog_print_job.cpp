@@ -35,10 +35,10 @@ PrinterOutcome PrintThroughDialog(PrintChoice choice, LedgerPrintSource& source,
         return {};
     }
     const PrinterOutcome outcome = PrintOnPrinter(printer, choice, source);
-    if (!outcome.opened) {
-        ShowMessage(environment, parent, kPrinterNotOpened);
-    } else if (!outcome.finished) {
-        ShowMessage(environment, parent, kPrintingBrokeOff);
+    if (!outcome.finished) {
+        // Without a page drawn the printer could not even be opened.
+        ShowMessage(environment, parent,
+                    outcome.tally.pages == 0 ? kPrinterNotOpened : kPrintingBrokeOff);
     }
     return outcome;
 }

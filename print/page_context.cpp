@@ -13,19 +13,13 @@ void PageContext::NextPage() {
     if (pagesDrawn_ > 0) newPageAsked_ = true;
 }
 
-// A device opens on its first page; every later page is started only once
-// something is to be drawn on it.
+// Every page, the first included, is started only once something is to be
+// drawn on it.
 bool PageContext::PageForDrawing() {
     if (!pagesOk_) return false;
-    if (pagesDrawn_ == 0) {
-        pagesDrawn_ = 1;
-    } else if (newPageAsked_) {
-        newPageAsked_ = false;
-        if (!StartNewPage()) {
-            pagesOk_ = false;
-            return false;
-        }
-        ++pagesDrawn_;
-    }
-    return true;
+    if (pagesDrawn_ > 0 && !newPageAsked_) return true;
+    pagesOk_ = pagesDrawn_ == 0 ? StartFirstPage() : StartNewPage();
+    newPageAsked_ = false;
+    if (pagesOk_) ++pagesDrawn_;
+    return pagesOk_;
 }

@@ -7,10 +7,11 @@
 // and sizes are in the context's units (points on paper), y grows downwards
 // and text is placed by its baseline. Texts are UTF-8.
 //
-// A context counts the pages that actually receive drawing. NextPage only
-// asks for a new page; the page starts when something is drawn on it, so a
-// request after the last drawing leaves no blank sheet, and two requests with
-// nothing drawn between them start one page, not two.
+// A context counts the pages that actually receive drawing. The device is
+// opened by the first drawing, so a job that draws nothing sends nothing.
+// NextPage only asks for a new page; the page starts when something is drawn
+// on it, so a request after the last drawing leaves no blank sheet, and two
+// requests with nothing drawn between them start one page, not two.
 class PageContext {
   public:
     virtual ~PageContext() = default;
@@ -37,13 +38,16 @@ class PageContext {
 
     // Pages that have received drawing so far.
     int PagesDrawn() const { return pagesDrawn_; }
-    // False once starting a new page has failed; drawing after that is lost.
+    // False once opening the device or starting a new page has failed;
+    // drawing after that is lost.
     bool PagesOk() const { return pagesOk_; }
 
   protected:
     // The device's own drawing on the current page.
     virtual void DrawTextOnPage(const std::string& text, double x, double y) = 0;
     virtual void DrawLineOnPage(double x1, double y1, double x2, double y2) = 0;
+    // Opens the device on its first page; false when it cannot.
+    virtual bool StartFirstPage() { return true; }
     // Moves the device to a fresh page; false when it cannot.
     virtual bool StartNewPage() = 0;
 

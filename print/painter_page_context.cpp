@@ -1,7 +1,6 @@
 #include "painter_page_context.h"
 
 #include <QFontMetricsF>
-#include <QPen>
 #include <QPrinter>
 #include <algorithm>
 
@@ -21,57 +20,56 @@ QString ToQString(const std::string& text) { return QString::fromStdString(text)
 }  // namespace
 
 PainterPageContext::PainterPageContext(QPrinter& printer)
-    : printer_(printer), printable_(printer.pageLayout().paintRect(QPageLayout::Point).size()) {
-    if (!painter_.begin(&printer_)) return;
-    painter_.setRenderHint(QPainter::Antialiasing);
-    SetColor(0x000000);
-    ApplyScale();
-}
-
-void PainterPageContext::ApplyScale() {
-    painter_.resetTransform();
-    painter_.scale(printer_.logicalDpiX() / kPointsPerInch * fit_,
-                   printer_.logicalDpiY() / kPointsPerInch * fit_);
-}
+    : printer_(printer),
+      printable_(printer.pageLayout().paintRect(QPageLayout::Point).size()),
+      pen_(Qt::black, kRuleWidth) {}
 
 void PainterPageContext::FitToPrintableArea(const QSizeF& needed) {
     double fit = 1;
     if (needed.width() > 0) fit = std::min(fit, printable_.width() / needed.width());
     if (needed.height() > 0) fit = std::min(fit, printable_.height() / needed.height());
     fit_ = fit > 0 ? fit : 1;
-    ApplyScale();
 }
+
+bool PainterPageContext::StartFirstPage() {
+    if (!painter_.begin(&printer_)) return false;
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.scale(printer_.logicalDpiX() / kPointsPerInch * fit_,
+                   printer_.logicalDpiY() / kPointsPerInch * fit_);
+    painter_.setFont(font_);
+    painter_.setPen(pen_);
+    return true;
+}
+
+bool PainterPageContext::StartNewPage() { return printer_.newPage(); }
 
 bool PainterPageContext::Finish() { return !painter_.isActive() || painter_.end(); }
 
 // A font's point size is resolved against the device's resolution, and the
 // painter scales again; sizing it at 72 / resolution makes `size` units.
 void PainterPageContext::SetFont(const std::string& name, double size, bool bold) {
-    QFont font(ToQString(name));
-    const double deviceScale = printer_.logicalDpiY() / kPointsPerInch;
     fontSize_ = std::max(size, 0.01);
-    font.setPointSizeF(fontSize_ / deviceScale);
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    painter_.setFont(font);
+    font_ = QFont(ToQString(name));
+    font_.setPointSizeF(fontSize_ * kPointsPerInch / printer_.logicalDpiY());
+    font_.setBold(bold);
+    font_.setHintingPreference(QFont::PreferNoHinting);
+    if (painter_.isActive()) painter_.setFont(font_);
 }
 
 void PainterPageContext::SetColor(std::uint32_t rgb) {
-    painter_.setPen(QPen(QColor::fromRgb(rgb), kRuleWidth));
+    pen_.setColor(QColor::fromRgb(rgb));
+    if (painter_.isActive()) painter_.setPen(pen_);
 }
 
 double PainterPageContext::TextWidth(const std::string& text) const {
-    return QFontMetricsF(painter_.font(), &printer_).horizontalAdvance(ToQString(text));
+    return QFontMetricsF(font_, &printer_).horizontalAdvance(ToQString(text));
 }
 
 double PainterPageContext::LineHeight() const {
-    const QFontMetricsF metrics(painter_.font(), &printer_);
-    return std::max(metrics.lineSpacing(), fontSize_ * kLayoutLineSpacing);
+    return std::max(QFontMetricsF(font_, &printer_).lineSpacing(), fontSize_ * kLayoutLineSpacing);
 }
 
-double PainterPageContext::TextAscent() const {
-    return QFontMetricsF(painter_.font(), &printer_).ascent();
-}
+double PainterPageContext::TextAscent() const { return QFontMetricsF(font_, &printer_).ascent(); }
 
 double PainterPageContext::PageWidth() const { return printable_.width() / fit_; }
 
@@ -82,5 +80,3 @@ void PainterPageContext::DrawTextOnPage(const std::string& text, double x, doubl
 void PainterPageContext::DrawLineOnPage(double x1, double y1, double x2, double y2) {
     painter_.drawLine(QLineF(x1, y1, x2, y2));
 }
-
-bool PainterPageContext::StartNewPage() { return printer_.newPage(); }

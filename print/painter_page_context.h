@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QColor>
+#include <QFont>
 #include <QPainter>
+#include <QPen>
 #include <QSizeF>
 
 #include "page_context.h"
@@ -11,17 +12,16 @@ class QPrinter;
 // A page context on a QPrinter: a real printer, a PDF file or a print
 // preview. Its units are points: the painter is scaled by the resolution / 72,
 // fonts are sized in points and the page width is the printable width. The
-// origin is the printable area's top-left corner.
+// origin is the printable area's top-left corner. Painting begins with the
+// first drawing, so a job that draws nothing leaves the printer untouched.
 class PainterPageContext : public PageContext {
   public:
-    // Begins painting on `printer`; IsActive tells whether it could.
     explicit PainterPageContext(QPrinter& printer);
 
-    bool IsActive() const { return painter_.isActive(); }
-
-    // Shrinks everything drawn from here on uniformly about the origin so that
-    // a drawing of `needed` points fits the printable area; a drawing that
-    // fits already is left at full size. The page width grows to match.
+    // Shrinks everything drawn uniformly about the origin so that a drawing
+    // of `needed` points fits the printable area; a drawing that fits already
+    // is left at full size. The page width grows to match. Call it before
+    // drawing.
     void FitToPrintableArea(const QSizeF& needed);
     double FitScale() const { return fit_; }
 
@@ -38,14 +38,15 @@ class PainterPageContext : public PageContext {
   protected:
     void DrawTextOnPage(const std::string& text, double x, double y) override;
     void DrawLineOnPage(double x1, double y1, double x2, double y2) override;
+    bool StartFirstPage() override;
     bool StartNewPage() override;
 
   private:
-    void ApplyScale();
-
     QPrinter& printer_;
     QPainter painter_;
     QSizeF printable_;  // in points
     double fit_ = 1;
+    QFont font_;
     double fontSize_ = 12;  // in points
+    QPen pen_;
 };

@@ -30,7 +30,7 @@ PdfExport PrintLedgersToPdf(const std::string& path, const std::string& pageSetu
     RestorePageSetup(printer, pageSetup);
     const PrinterOutcome outcome = PrintOnPrinter(printer, choice, source);
     result.tally = outcome.tally;
-    if (!outcome.opened || !outcome.finished) {
+    if (!outcome.finished) {
         result.error = CannotWrite(path, "the PDF could not be made");
         return result;
     }

@@ -72,8 +72,6 @@ PrintTally PrintLedgers(PageContext& page, PrintChoice choice, LedgerPrintSource
 PrinterOutcome PrintOnPrinter(QPrinter& printer, PrintChoice choice, LedgerPrintSource& source) {
     PrinterOutcome outcome;
     PainterPageContext page(printer);
-    outcome.opened = page.IsActive();
-    if (!outcome.opened) return outcome;
     const PageExtent extent = LedgerPageExtent(page);
     page.FitToPrintableArea(QSizeF(extent.width, extent.height));
     outcome.scale = page.FitScale();

@@ -29,12 +29,14 @@ struct PrintTally {
 PrintTally PrintLedgers(PageContext& page, PrintChoice choice, LedgerPrintSource& source);
 
 struct PrinterOutcome {
-    bool opened = false;    // painting could begin on the printer
-    bool finished = false;  // every page was started and the job ended cleanly
+    // The printer was opened when needed, every page started and the job
+    // ended cleanly.
+    bool finished = false;
     PrintTally tally;
     double scale = 1;  // the uniform shrink that fits the page layout
 };
 
 // Prints the chosen ledgers on `printer` (paper, PDF file or preview), the
 // page layout shrunk uniformly where the printable area is too small for it.
+// When nothing is to be printed the printer is not opened at all.
 PrinterOutcome PrintOnPrinter(QPrinter& printer, PrintChoice choice, LedgerPrintSource& source);

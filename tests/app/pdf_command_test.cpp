@@ -2,17 +2,21 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QPageLayout>
+#include <QRectF>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "books_fixture.h"
 #include "headless_commands.h"
+#include "page_setup_text.h"
 
 namespace {
 
@@ -222,4 +226,61 @@ TEST_F(PdfCommand, ReplacesAnEarlierFileWhole) {
     EXPECT_EQ(PdfPages(pdf), 1);
 }
 
+// The printable area as the page setup gives it, and the box every word of
+// the PDF lies in (pdftotext -bbox), in points.
+struct Box {
+    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+};
+
+Box WordsBox(const fs::path& pdf) {
+    const std::string html = Output("pdftotext -bbox " + Quoted(pdf.string()) + " -");
+    const std::regex word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)")re");
+    Box box;
+    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it) {
+        box.left = std::min(box.left, std::stod((*it)[1]));
+        box.top = std::min(box.top, std::stod((*it)[2]));
+        box.right = std::max(box.right, std::stod((*it)[3]));
+        box.bottom = std::max(box.bottom, std::stod((*it)[4]));
+    }
+    return box;
+}
+
 }  // namespace
+
+// The ledger page is wider than an A4 page's printable area; it is shrunk
+// to fit rather than cut, and a saved page setup gives the paper.
+TEST_F(PdfCommand, NothingFallsOffThePaper) {
+    struct Case {
+        const char* name;
+        QPageLayout layout;  // written as the saved page setup
+        std::string pageSize;
+    };
+    const Case cases[] = {
+        {"A4 portrait", DefaultPageLayout(), "595 x 842 pts (A4)"},
+        {"A5 portrait",
+         QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, {5, 5, 5, 5},
+                     QPageLayout::Millimeter),
+         "420 x 595 pts (A5)"},
+        {"JIS B4 landscape",
+         QPageLayout(QPageSize(QPageSize::JisB4), QPageLayout::Landscape, {10, 10, 10, 10},
+                     QPageLayout::Millimeter),
+         "1032 x 729 pts"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(books.base() / "設定" / "元帳プリンター設定", std::ios::binary)
+            << PageSetupText(c.layout);
+        const fs::path pdf = Pdf("paper.pdf");
+        ASSERT_EQ(RunProgram(books, "--month 2014-05 --pdf " + Quoted(pdf.string())).status, 0);
+        EXPECT_NE(Output("pdfinfo " + Quoted(pdf.string())).find("Page size:       " + c.pageSize),
+                  std::string::npos);
+        const QRectF printable = c.layout.paintRect(QPageLayout::Point);
+        const Box words = WordsBox(pdf);
+        EXPECT_GE(words.left, printable.left() - 0.5);
+        EXPECT_GE(words.top, printable.top() - 0.5);
+        EXPECT_LE(words.right, printable.right() + 0.5);
+        EXPECT_LE(words.bottom, printable.bottom() + 0.5);
+        fs::remove(pdf);
+    }
+}
