@@ -1,9 +1,11 @@
 #include "dialog_print_job.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "grobal.h"
 #include "page_setup_text.h"
@@ -20,6 +22,12 @@ void ShowMessage(const PrintEnvironment& environment, QWidget* parent, const QSt
 
 bool ChoosePrinter(const PrintEnvironment& environment, QPrinter& printer, QWidget* parent) {
     if (environment.choosePrinter) return environment.choosePrinter(printer, parent);
+    // Without a printer the dialog can only write a PDF file; it offers one
+    // named after the job in the home folder instead of a bare folder name.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        printer.setOutputFileName(
+            QDir::home().filePath(printer.docName() + QStringLiteral(".pdf")));
+    }
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -30,6 +38,7 @@ PrinterOutcome PrintThroughDialog(PrintChoice choice, LedgerPrintSource& source,
                                   const PrintEnvironment& environment, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     RestorePageSetup(printer, Grobal::gPrintSettings);
+    NameJob(printer, source);
     if (!ChoosePrinter(environment, printer, parent) || !printer.isValid()) {
         ShowMessage(environment, parent, kPrinterNotOpened);
         return {};
@@ -47,6 +56,7 @@ void PreviewThroughDialog(PrintChoice choice, LedgerPrintSource& source,
                           const PrintEnvironment& environment, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     RestorePageSetup(printer, Grobal::gPrintSettings);
+    NameJob(printer, source);
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(
         &preview, &QPrintPreviewDialog::paintRequested,

@@ -28,6 +28,7 @@ PdfExport PrintLedgersToPdf(const std::string& path, const std::string& pageSetu
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pages.fileName());
     RestorePageSetup(printer, pageSetup);
+    NameJob(printer, source);
     const PrinterOutcome outcome = PrintOnPrinter(printer, choice, source);
     result.tally = outcome.tally;
     if (!outcome.finished) {

@@ -1,11 +1,13 @@
 #include "print_job.h"
 
+#include <QPrinter>
 #include <algorithm>
 
 #include "ledger_columns.h"
 #include "ledger_pages.h"
 #include "painter_page_context.h"
 #include "print_engine.h"
+#include "text_helpers.h"
 
 namespace {
 
@@ -54,6 +56,11 @@ void WalkAccounts(PrintEngine& engine, PageContext& page, PrintChoice choice,
 }
 
 }  // namespace
+
+void NameJob(QPrinter& printer, const LedgerPrintSource& source) {
+    const std::string month = MidCharacters(source.DateFieldText(), 1, 8);
+    printer.setDocName(QString::fromStdString("総勘定元帳 " + month));
+}
 
 PrintTally PrintLedgers(PageContext& page, PrintChoice choice, LedgerPrintSource& source) {
     PrintTally tally;

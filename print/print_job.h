@@ -28,6 +28,11 @@ struct PrintTally {
 // blank page follows the last. The drawing offsets are 0 again on return.
 PrintTally PrintLedgers(PageContext& page, PrintChoice choice, LedgerPrintSource& source);
 
+// Names the job after the ledgers and their month ("総勘定元帳 2014年05月"):
+// the name a printer queue shows, the title of a PDF and the file name the
+// print dialog offers when it prints to a file.
+void NameJob(QPrinter& printer, const LedgerPrintSource& source);
+
 struct PrinterOutcome {
     // The printer was opened when needed, every page started and the job
     // ended cleanly.

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "dialog_print_job.h"
 #include "fake_ledger_source.h"
@@ -180,6 +184,36 @@ TEST_F(PrintMenuTest, ThePreviewShowsAsManyPagesAsThePrintedFile) {
     menu->PushButton1->click();
     ProcessDeletions();
     EXPECT_EQ(PdfPageCount(answers.pdfPath), answers.previewPages);
+}
+
+// The platform's own print dialog, confirmed as it opens: on a machine
+// without printers it writes a PDF named after the job into the home folder.
+TEST_F(PrintMenuTest, PrintsThroughThePlatformsDialogWithoutAPrinter) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", folder.path().toUtf8());
+    const auto confirm = [] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            dialog->accept();
+        }
+    };
+    QTimer::singleShot(0, confirm);
+    // Should the dialog not be found at once, the test fails instead of hanging.
+    QTimer::singleShot(5000, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    FakeLedgerSource source({"現金"});
+    Answers answers;
+    PrintEnvironment environment = answers.environment();
+    environment.choosePrinter = nullptr;
+    const PrinterOutcome outcome =
+        PrintThroughDialog(PrintChoice::AllAccounts, source, environment, nullptr);
+    qputenv("HOME", home);
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_TRUE(answers.messages.isEmpty());
+    EXPECT_EQ(PdfPageCount(folder.filePath(QStringLiteral("総勘定元帳 2014年05月.pdf"))), 1);
 }
 
 TEST_F(PrintMenuTest, TheSavedPageSetupShapesThePages) {
