@@ -1,5 +1,8 @@
 #include "pdf_export.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryFile>
@@ -12,6 +15,14 @@ namespace {
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "cannot write " + path + ": " + reason;
+}
+
+// The temporary file is readable by its owner only; the PDF gets what any
+// new file of the user gets.
+void GiveNewFilePermissions(const QString& path) {
+    const mode_t mask = umask(0);
+    umask(mask);
+    chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
 }
 
 }  // namespace
@@ -36,6 +47,7 @@ PdfExport PrintLedgersToPdf(const std::string& path, const std::string& pageSetu
         return result;
     }
     if (outcome.tally.ledgers == 0) return result;
+    GiveNewFilePermissions(pages.fileName());
     std::error_code error;
     std::filesystem::rename(pages.fileName().toStdString(), path, error);
     if (error) {

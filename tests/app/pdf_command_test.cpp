@@ -1,5 +1,6 @@
 // The --pdf command run as a program, its PDF read back with poppler's tools.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <QPageLayout>
@@ -224,6 +225,10 @@ TEST_F(PdfCommand, ReplacesAnEarlierFileWhole) {
         RunProgram(books, "--month 2014-05 --pdf " + Quoted(pdf.string()) + " --print 売上").status,
         0);
     EXPECT_EQ(PdfPages(pdf), 1);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(static_cast<mode_t>(fs::status(pdf).permissions()), 0666 & ~mask)
+        << "the permissions of a new file";
 }
 
 // The printable area as the page setup gives it, and the box every word of
