@@ -3,6 +3,7 @@
 #include <string>
 
 #include "button_tables.h"
+#include "ledger_load.h"
 #include "ledger_pages.h"
 
 // What the print job reads and drives of the ledger window: its account
@@ -21,11 +22,12 @@ class LedgerPrintSource {
     virtual std::string DateFieldText() const = 0;
     // The department the ledgers are read for (0 = the whole company).
     virtual int DepartmentIndex() const = 0;
-    // Loads the account's ledger for the month in force into the grid and
-    // the totals with the same ledger functions as a click on its button.
-    // Unlike a click it leaves the account name alone, does not repaint the
-    // grid and does not scroll it.
-    virtual void LoadAccountForPrint(const std::string& name, int accountClass) = 0;
+    // Loads the account's ledger for `month` into the grid and the totals
+    // with the same ledger functions as a click on its button. Unlike a click
+    // it leaves the account name alone, does not repaint the grid and does
+    // not scroll it.
+    virtual void LoadAccountForPrint(const LedgerMonth& month, const std::string& name,
+                                     int accountClass) = 0;
     // The grid and totals as they stand, with the month label.
     virtual LedgerPageSource LedgerOnShow() const = 0;
 

@@ -41,12 +41,13 @@ void WalkAccounts(PrintEngine& engine, PageContext& page, PrintChoice choice,
     const int rows = std::min(buttons.RowCount, ButtonTables::kLastRow);
     if (columns < 1 || rows < 1) return;
     const std::string badName = source.BadName();
+    const LedgerMonth month{source.DateFieldText(), source.DepartmentIndex()};
     ButtonCell cell{1, 1};
     do {
         const std::string& name = buttons.ButtonName[cell.column][cell.row];
         if (name.empty()) return;
         if (name == badName) continue;
-        source.LoadAccountForPrint(name, buttons.ButtonColor[cell.column][cell.row]);
+        source.LoadAccountForPrint(month, name, buttons.ButtonColor[cell.column][cell.row]);
         if (choice == PrintChoice::AllAccounts || HasPosting(source.LedgerOnShow())) {
             PrintLedgerOnShow(engine, page, source, name, tally);
             page.NextPage();

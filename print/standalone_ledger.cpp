@@ -20,16 +20,17 @@ bool StandaloneLedger::ShowAccount(const std::string& name) {
     const std::optional<ButtonCell> button = FindAccountButton(buttons_, name);
     if (!button) return false;
     kamokuName_ = buttons_.ButtonName[button->column][button->row];
-    LoadAccountForPrint(kamokuName_, buttons_.ButtonColor[button->column][button->row]);
+    LoadAccountForPrint(LedgerMonth{monthText_, DepartmentIndex()}, kamokuName_,
+                        buttons_.ButtonColor[button->column][button->row]);
     return true;
 }
 
 std::string StandaloneLedger::BadName() const { return kInertAccountName; }
 
-void StandaloneLedger::LoadAccountForPrint(const std::string& name, int accountClass) {
+void StandaloneLedger::LoadAccountForPrint(const LedgerMonth& month, const std::string& name,
+                                           int accountClass) {
     LedgerView view{cells_, kariTotal_, kasiTotal_, allKariTotal_, allKasiTotal_};
-    LoadLedger(view, Grobal::gFileReadRecord, basicPath_, LedgerMonth{monthText_, 0}, name,
-               accountClass);
+    LoadLedger(view, Grobal::gFileReadRecord, basicPath_, month, name, accountClass);
 }
 
 LedgerPageSource StandaloneLedger::LedgerOnShow() const {

@@ -23,7 +23,8 @@ class StandaloneLedger : public LedgerPrintSource {
     std::string KamokuNameText() const override { return kamokuName_; }
     std::string DateFieldText() const override { return monthText_; }
     int DepartmentIndex() const override { return 0; }
-    void LoadAccountForPrint(const std::string& name, int accountClass) override;
+    void LoadAccountForPrint(const LedgerMonth& month, const std::string& name,
+                             int accountClass) override;
     LedgerPageSource LedgerOnShow() const override;
 
   private:

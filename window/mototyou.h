@@ -95,7 +95,8 @@ class Mototyou : public QMainWindow, public MonthTarget, public LedgerPrintSourc
     std::string KamokuNameText() const override;
     std::string DateFieldText() const override;
     int DepartmentIndex() const override;
-    void LoadAccountForPrint(const std::string& name, int accountClass) override;
+    void LoadAccountForPrint(const LedgerMonth& month, const std::string& name,
+                             int accountClass) override;
     LedgerPageSource LedgerOnShow() const override;
 
   private:

@@ -23,10 +23,10 @@ int Mototyou::DepartmentIndex() const { return PopupMenu1->currentIndex(); }
 
 // The total labels follow the loaded account, as after a click; the account
 // name, the grid's picture and its scroll position stay as they were.
-void Mototyou::LoadAccountForPrint(const std::string& name, int accountClass) {
+void Mototyou::LoadAccountForPrint(const LedgerMonth& month, const std::string& name,
+                                   int accountClass) {
     LedgerView view = Ledger();
-    LoadLedger(view, Grobal::gFileReadRecord, Grobal::gBasicPath,
-               LedgerMonth{DateFieldText(), DepartmentIndex()}, name, accountClass);
+    LoadLedger(view, Grobal::gFileReadRecord, Grobal::gBasicPath, month, name, accountClass);
     ShowTotals();
 }
 

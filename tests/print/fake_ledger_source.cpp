@@ -17,8 +17,9 @@ void FakeLedgerSource::SetPostings(const std::string& name, int postings) {
     postings_.emplace_back(name, postings);
 }
 
-void FakeLedgerSource::LoadAccountForPrint(const std::string& name, int) {
+void FakeLedgerSource::LoadAccountForPrint(const LedgerMonth& month, const std::string& name, int) {
     loaded.push_back(name);
+    loadedMonths.push_back(month.monthText + " " + std::to_string(month.departmentIndex));
     cells.clear(1, 1, 8);
     cells.set(kCarryForwardRow, kDescriptionColumn, "前　月　繰　越");
     cells.set(kCarryForwardRow, kDebitColumn, "      100,000");

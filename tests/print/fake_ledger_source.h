@@ -10,7 +10,7 @@
 // A ledger window for print tests: account buttons filled down each column,
 // and a loader that writes a carry-forward row and, for the accounts named
 // as posted, that many postings, without any data files. It records which
-// accounts were loaded, in order.
+// accounts were loaded, in order, and the months they were loaded for.
 class FakeLedgerSource : public LedgerPrintSource {
   public:
     // `names` fill the buttons down each column, then across, from (1, 1);
@@ -26,11 +26,15 @@ class FakeLedgerSource : public LedgerPrintSource {
     std::string KamokuNameText() const override { return kamokuName; }
     std::string DateFieldText() const override { return "2014年05月現在"; }
     int DepartmentIndex() const override { return 0; }
-    void LoadAccountForPrint(const std::string& name, int accountClass) override;
+    void LoadAccountForPrint(const LedgerMonth& month, const std::string& name,
+                             int accountClass) override;
+    // Loads as the walk does, for the month on show.
+    void Load(const std::string& name) { LoadAccountForPrint({DateFieldText(), 0}, name, 1); }
     LedgerPageSource LedgerOnShow() const override;
 
     std::string kamokuName;
     std::vector<std::string> loaded;
+    std::vector<std::string> loadedMonths;
     CellTable cells{2000, 8};
 
   private:

@@ -152,7 +152,7 @@ TEST_F(PrintMenuTest, PrintsTheChosenLedgersIntoThePrintDialogsFile) {
         SCOPED_TRACE(c.name);
         FakeLedgerSource source({"現金", "売掛金", "売上"});
         source.SetPostings("現金", 40);
-        source.LoadAccountForPrint("売上", 2);
+        source.Load("売上");
         source.loaded.clear();
         source.kamokuName = "売上";
         Answers answers;

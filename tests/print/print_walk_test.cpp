@@ -40,6 +40,8 @@ TEST(PrintWalk, VisitsTheButtonsDownEachColumnUntilTheFirstEmptyName) {
         RecordingPageContext page;
         const PrintTally tally = PrintLedgers(page, PrintChoice::AllAccounts, source);
         EXPECT_EQ(source.loaded, c.loaded);
+        EXPECT_EQ(source.loadedMonths,
+                  std::vector<std::string>(c.loaded.size(), "2014年05月現在 0"));
         EXPECT_EQ(PrintedTitles(page), c.loaded);
         EXPECT_EQ(tally.ledgers, static_cast<int>(c.loaded.size()));
     }
@@ -90,7 +92,7 @@ TEST(PrintWalk, TheDefaultChoiceSkipsAccountsWithoutPostings) {
 
 TEST(PrintWalk, TheAccountOnShowPrintsAsItStandsWithoutReloading) {
     FakeLedgerSource source({"現金", "売上"});
-    source.LoadAccountForPrint("売上", 2);
+    source.Load("売上");
     source.loaded.clear();
     source.kamokuName = "売上";
     RecordingPageContext page;
