@@ -46,7 +46,8 @@ std::string NthField(std::string_view text, int n, char separator) {
     return std::string(text.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-// The first kFieldCount fields of a table line; later ones are ignored.
+// The first kFieldCount fields of a table line, and one empty field more for
+// the column the drawing loop reaches beyond them; later fields are ignored.
 std::vector<std::string> LineFields(const std::string& line) {
     std::vector<std::string> fields;
     std::size_t start = 0;
@@ -56,7 +57,7 @@ std::vector<std::string> LineFields(const std::string& line) {
         if (end == std::string::npos) break;
         start = end + 1;
     }
-    fields.resize(PrintEngine::kFieldCount);
+    fields.resize(PrintEngine::kFieldCount + 1);
     return fields;
 }
 
@@ -166,19 +167,25 @@ PrintEngine::Integer PrintEngine::AddPrint(PageContext& page, const std::string&
         static_cast<double>(lPrintData[kTableTop]) +
         static_cast<double>(lPageLineNumber[1]) * static_cast<double>(lPrintData[kLineHeight]) - 2;
     for (int i = 0; i <= kFieldCount; ++i) {
-        const std::string& code = lSegmentPosition[i];
-        if (code.empty()) break;
-        const std::string& field = i < kFieldCount ? fields[i] : std::string();
-        const double x0 = static_cast<double>(lPrintData[kTableLeft] + lSegmentSize[i]);
-        if (code == "L") {
-            OutPrintP(page, x0 + 4, y, field, "L");
-        } else if (code == "M") {
-            OutPrintP(page, x0 + 3, y, field, "M");
-        } else if (code == "R") {
-            OutPrintP(page, x0, y, field, "R");
-        }
+        if (lSegmentPosition[i].empty()) break;
+        DrawField(page, lSegmentPosition[i], lPrintData[kTableLeft] + lSegmentSize[i], y,
+                  fields[i]);
     }
     return lPageLineNumber[0];
+}
+
+// The codes are compared as they stand: a code with spaces around it, or
+// any other, leaves its column empty.
+void PrintEngine::DrawField(PageContext& page, const std::string& code, Integer columnLeft,
+                            double y, const std::string& field) {
+    const double x0 = static_cast<double>(columnLeft);
+    if (code == "L") {
+        OutPrintP(page, x0 + 4, y, field, "L");
+    } else if (code == "M") {
+        OutPrintP(page, x0 + 3, y, field, "M");
+    } else if (code == "R") {
+        OutPrintP(page, x0, y, field, "R");
+    }
 }
 
 void PrintEngine::ListPrint(PageContext& page, Integer lineCount) {

@@ -90,6 +90,8 @@ class PrintEngine {
     void MeasureFont(PageContext& page);
     void ComputeColumnGeometry();
     void ClosePage(PageContext& page);
+    void DrawField(PageContext& page, const std::string& code, Integer columnLeft, double y,
+                   const std::string& field);
     Integer Capacity() const;
 
     ScreenOffsetGuard offsets_;
