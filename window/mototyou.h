@@ -28,8 +28,8 @@ struct MototyouEnvironment {
     ScreenSizeFunction screenSize;
     // Shows a month picker and returns once it has closed; exec() when empty.
     std::function<void(CalendarWindow&)> runPicker;
-    // The print dialog's print dialog, messages and preview; the platform's
-    // when empty.
+    // What printing shows a person (the platform's print dialog, messages,
+    // the preview); the platform's own when empty.
     PrintEnvironment print = {};
 };
 
