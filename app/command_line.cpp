@@ -50,6 +50,16 @@ bool ReadOption(const std::vector<std::string>& arguments, std::size_t& i, Comma
         options.ledger = value;
         return true;
     }
+    if (argument == "--pdf") {
+        if (!TakeValue(arguments, i, "a file name", value, error)) return false;
+        options.pdf = value;
+        return true;
+    }
+    if (argument == "--print") {
+        if (!TakeValue(arguments, i, "posted, all or an account name", value, error)) return false;
+        options.print = value;
+        return true;
+    }
     error = "unknown option: " + argument;
     return false;
 }
@@ -57,8 +67,15 @@ bool ReadOption(const std::vector<std::string>& arguments, std::size_t& i, Comma
 // What is wrong with the options taken together; empty when nothing is.
 std::string CombinationError(const CommandLine& options) {
     if (options.accounts && options.ledger) return "--accounts and --ledger cannot be combined";
+    if (options.pdf && (options.accounts || options.ledger)) {
+        return "--pdf cannot be combined with --accounts or --ledger";
+    }
     if (options.ledger && !options.month) return "--ledger needs --month YYYY-MM";
-    if (options.month && !options.ledger) return "--month is used only with --ledger";
+    if (options.pdf && !options.month) return "--pdf needs --month YYYY-MM";
+    if (options.print && !options.pdf) return "--print is used only with --pdf";
+    if (options.month && !options.ledger && !options.pdf) {
+        return "--month is used only with --ledger or --pdf";
+    }
     if (options.month && !IsMonth(*options.month)) {
         return "malformed month: " + *options.month + " (expected YYYY-MM, month 01 to 12)";
     }
@@ -82,4 +99,6 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
-bool IsHeadless(const CommandLine& options) { return options.accounts || options.ledger; }
+bool IsHeadless(const CommandLine& options) {
+    return options.accounts || options.ledger || options.pdf;
+}

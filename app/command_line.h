@@ -4,14 +4,19 @@
 #include <string>
 #include <vector>
 
-// Options of the mototyou command line. Without --accounts or --ledger the
-// window opens.
+// Options of the mototyou command line. Without --accounts, --ledger or --pdf
+// the window opens.
 struct CommandLine {
     std::string base;                   // --base DIR: the base folder instead of the executable's
     bool accounts = false;              // --accounts: list the account buttons
-    std::optional<std::string> month;   // --month YYYY-MM: the month of --ledger
+    std::optional<std::string> month;   // --month YYYY-MM: the month of --ledger or --pdf
     std::optional<std::string> ledger;  // --ledger NAME: print that account's ledger
-    bool platformChosen = false;        // Qt's -platform was given: Qt picks the display
+    // --pdf FILE: print the month's ledgers into a PDF file.
+    std::optional<std::string> pdf = std::nullopt;
+    // --print posted|all|NAME: which ledgers --pdf prints.
+    std::optional<std::string> print = std::nullopt;
+    // Qt's -platform was given: Qt picks the display.
+    bool platformChosen = false;
 };
 
 struct ParsedCommandLine {
@@ -21,8 +26,8 @@ struct ParsedCommandLine {
 
 // Reads the arguments after the program name, passing over Qt's own options
 // (qt_options.h), which QApplication takes. A month must be four digits,
-// "-" and a month 01 to 12; --ledger needs --month; --accounts and --ledger
-// exclude each other.
+// "-" and a month 01 to 12; --ledger and --pdf need --month and exclude each
+// other and --accounts; --print needs --pdf.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // True when the options ask for printed output instead of the window.

@@ -10,6 +10,7 @@
 #include "grobal.h"
 #include "headless_commands.h"
 #include "mototyou.h"
+#include "pdf_command.h"
 
 namespace {
 
@@ -31,6 +32,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     Grobal::gBasicPath = BasicPathFor(parsed.options.base);
+    if (parsed.options.pdf) {
+        // The pages are drawn off screen: no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        KeepQtNotesOffStderr();
+        App app(argc, argv);
+        InstallFontSubstitutions();
+        return RunPdfCommand(parsed.options, Grobal::gBasicPath, std::cerr);
+    }
     if (IsHeadless(parsed.options)) {
         return RunHeadless(parsed.options, Grobal::gBasicPath, std::cout, std::cerr);
     }

@@ -9,6 +9,8 @@ packages=(
   libpoco-dev
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
+  fonts-morisawa-bizud-mincho fonts-aoyagi-kouzan-t
+  poppler-utils
 )
 
 missing=()

@@ -149,8 +149,8 @@ void Mototyou::CreateTotalCaptions() {
         MakeLabel(content_, content_, {425, 448, 160, 24}, caption, QStringLiteral("当月合計"));
 }
 
-// PushButton2 (印刷) gets its handler together with the print dialog.
 void Mototyou::ConnectHandlers() {
+    connect(PushButton2, &QPushButton::clicked, this, &Mototyou::PushButton2_Action);
     connect(PushButton1, &QPushButton::clicked, this, &Mototyou::PushButton1_Action);
     connect(MainList, &aList::MouseWheel, this, &Mototyou::MainList_MouseWheel);
     connect(MainListScrollBar, &QScrollBar::valueChanged, this,

@@ -7,9 +7,11 @@
 
 #include "button_tables.h"
 #include "calendarwindow.h"
+#include "ledger_print_source.h"
 #include "ledger_view.h"
 #include "monthcalendarclass.h"
 #include "page_setup.h"
+#include "print_environment.h"
 #include "screen_centre.h"
 
 class aList;
@@ -31,13 +33,16 @@ struct MototyouEnvironment {
     std::function<void(CalendarWindow&)> runPicker;
     // Shows the page-setup dialog; Qt's own when empty.
     PageSetupDialogFunction runPageSetup;
+    // What printing shows a person (the platform's print dialog, messages,
+    // the preview); the platform's own when empty.
+    PrintEnvironment print = {};
 };
 
 // The ledger window: the program's one main window. It shows one account's
 // ledger for one month with its totals, the month in force and the account
 // buttons, and it is the program's shared state: everything it knows lives
 // in its controls, which the ledger, picker and print code read and write.
-class Mototyou : public QMainWindow, public MonthTarget {
+class Mototyou : public QMainWindow, public MonthTarget, public LedgerPrintSource {
     Q_OBJECT
   public:
     explicit Mototyou(MototyouEnvironment environment = {}, QWidget* parent = nullptr);
@@ -78,6 +83,8 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void MainList_MouseWheel(int x, int y, int deltaX, int deltaY);
     void MainListScrollBar_ValueChanged(int value);
     void Rectangle10_MouseDown(int x, int y);
+    // Opens a new print dialog and returns without waiting for it.
+    void PushButton2_Action();
     void PushButton1_Action();
 
     // --- Menu commands ------------------------------------------------------
@@ -86,6 +93,7 @@ class Mototyou : public QMainWindow, public MonthTarget {
     // Enables the items this window handles; runs at every menu update.
     void Event_EnableMenuItems();
     void _AppleU_Action();
+    void _Print_Action();
     void _FilePageSetup_Action();
     // The month before or after the one in force, with the account on show
     // loaded for it as a click on its button would.
@@ -102,6 +110,16 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void RefreshMainList() override;
     void ScrollToFirstRow() override;
     void RepaintNow() override;
+
+    // --- What the print job reads and drives (mototyou_print.cpp) ----------
+    const ButtonTables& AccountButtons() const override;
+    std::string BadName() const override;
+    std::string KamokuNameText() const override;
+    std::string DateFieldText() const override;
+    int DepartmentIndex() const override;
+    void LoadAccountForPrint(const LedgerMonth& month, const std::string& name,
+                             int accountClass) override;
+    LedgerPageSource LedgerOnShow() const override;
 
   private:
     void CreateControls();

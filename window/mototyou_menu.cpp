@@ -10,6 +10,8 @@ void Mototyou::AddMenuHandlers() {
     Menu& menu = Menu::Instance();
     connect(menu.Item(QStringLiteral("AppleU")), &QAction::triggered, this,
             &Mototyou::_AppleU_Action);
+    connect(menu.Item(QStringLiteral("Print")), &QAction::triggered, this,
+            &Mototyou::_Print_Action);
     connect(menu.Item(QStringLiteral("FilePageSetup")), &QAction::triggered, this,
             &Mototyou::_FilePageSetup_Action);
     connect(menu.Item(QStringLiteral("ViewPreviousMonth")), &QAction::triggered, this,
@@ -33,6 +35,9 @@ void Mototyou::Event_EnableMenuItems() {
 
 // The box shows itself and goes away when closed; nothing waits for it.
 void Mototyou::_AppleU_Action() { new AboutWindow(this); }
+
+// The same as the 印刷 button: a new print dialog, not waited for.
+void Mototyou::_Print_Action() { PushButton2_Action(); }
 
 void Mototyou::_FilePageSetup_Action() {
     FilePageSetup(Grobal::gBasicPath, Grobal::gPrintSettings,

@@ -46,7 +46,29 @@ TEST(ParseCommandLine, Cases) {
         {"ledger without a month", {"--ledger", "現金"}, "--ledger needs --month YYYY-MM", {}},
         {"month without a ledger",
          {"--month", "2014-05"},
-         "--month is used only with --ledger",
+         "--month is used only with --ledger or --pdf",
+         {}},
+        {"pdf",
+         {"--month", "2014-05", "--pdf", "a.pdf"},
+         "",
+         {"", false, "2014-05", none, "a.pdf"}},
+        {"pdf of one account",
+         {"--pdf", "a.pdf", "--print", "現金", "--month", "2014-05"},
+         "",
+         {"", false, "2014-05", none, "a.pdf", "現金"}},
+        {"pdf without a month", {"--pdf", "a.pdf"}, "--pdf needs --month YYYY-MM", {}},
+        {"pdf without a file", {"--month", "2014-05", "--pdf"}, "--pdf needs a file name", {}},
+        {"print without pdf",
+         {"--month", "2014-05", "--ledger", "現金", "--print", "all"},
+         "--print is used only with --pdf",
+         {}},
+        {"print without a choice",
+         {"--month", "2014-05", "--pdf", "a.pdf", "--print"},
+         "--print needs posted, all or an account name",
+         {}},
+        {"pdf with a ledger",
+         {"--month", "2014-05", "--pdf", "a.pdf", "--ledger", "現金"},
+         "--pdf cannot be combined with --accounts or --ledger",
          {}},
         {"accounts with a ledger",
          {"--accounts", "--ledger", "現金", "--month", "2014-05"},
@@ -62,6 +84,10 @@ TEST(ParseCommandLine, Cases) {
         EXPECT_EQ(parsed.options.accounts, c.options.accounts);
         EXPECT_EQ(parsed.options.month, c.options.month);
         EXPECT_EQ(parsed.options.ledger, c.options.ledger);
+        EXPECT_EQ(parsed.options.pdf, c.options.pdf);
+        EXPECT_EQ(parsed.options.print, c.options.print);
+        EXPECT_EQ(IsHeadless(parsed.options),
+                  c.options.accounts || c.options.ledger || c.options.pdf);
     }
 }
 

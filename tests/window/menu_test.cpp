@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "aboutwindow.h"
+#include "printmenu.h"
 #include "window_fixture.h"
 
 namespace {
@@ -133,6 +134,34 @@ TEST_F(MenuTest, AShortcutActsAfterAMenuUpdate) {
     QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
     about->setShortcut({});
     EXPECT_EQ(OpenAboutBoxes().size(), 1u);
+}
+
+std::vector<PrintMenu*> OpenPrintDialogs() {
+    std::vector<PrintMenu*> dialogs;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<PrintMenu*>(widget); dialog && dialog->isVisible()) {
+            dialogs.push_back(dialog);
+        }
+    }
+    return dialogs;
+}
+
+TEST_F(MenuTest, CtrlPOpensANewModalPrintDialogEachTime) {
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(OpenPrintDialogs().size(), 1u);
+    QPointer<PrintMenu> first = OpenPrintDialogs().front();
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("印刷内容選択"));
+    // The dialog blocks the ledger window: a second Ctrl+P does nothing.
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(OpenPrintDialogs().size(), 1u);
+    first->PushButton2_Action();
+    DeleteClosedWindows();
+    EXPECT_TRUE(first.isNull());
+
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(OpenPrintDialogs().size(), 1u);
+    OpenPrintDialogs().front()->PushButton2_Action();
+    DeleteClosedWindows();
 }
 
 TEST_F(MenuTest, EachAboutCommandMakesANewBoxWithTheTitleAndVersion) {

@@ -1,4 +1,0 @@
-#include "screen_offset.h"
-
-int gScreenX = 0;
-int gScreenY = 0;
