@@ -31,50 +31,67 @@ bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, const 
     return true;
 }
 
+// The options that take a value, with what the value must be.
+struct ValueOption {
+    const char* name;
+    const char* need;
+    std::optional<std::string> CommandLine::*field;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"--month", "a month YYYY-MM", &CommandLine::month},
+    {"--ledger", "an account name", &CommandLine::ledger},
+    {"--pdf", "a file name", &CommandLine::pdf},
+    {"--csv", "a file name", &CommandLine::csv},
+    {"--print", "posted, all or an account name", &CommandLine::print},
+    {"--encoding", "utf-8 or cp932", &CommandLine::encoding},
+};
+
 bool ReadOption(const std::vector<std::string>& arguments, std::size_t& i, CommandLine& options,
                 std::string& error) {
     const std::string& argument = arguments[i];
     if (argument == "--base") return TakeValue(arguments, i, "a folder", options.base, error);
-    if (argument == "--accounts") {
-        options.accounts = true;
+    if (argument == "--accounts" || argument == "--check") {
+        (argument == "--accounts" ? options.accounts : options.check) = true;
         return true;
     }
-    std::string value;
-    if (argument == "--month") {
-        if (!TakeValue(arguments, i, "a month YYYY-MM", value, error)) return false;
-        options.month = value;
-        return true;
-    }
-    if (argument == "--ledger") {
-        if (!TakeValue(arguments, i, "an account name", value, error)) return false;
-        options.ledger = value;
-        return true;
-    }
-    if (argument == "--pdf") {
-        if (!TakeValue(arguments, i, "a file name", value, error)) return false;
-        options.pdf = value;
-        return true;
-    }
-    if (argument == "--print") {
-        if (!TakeValue(arguments, i, "posted, all or an account name", value, error)) return false;
-        options.print = value;
+    for (const ValueOption& option : kValueOptions) {
+        if (argument != option.name) continue;
+        std::string value;
+        if (!TakeValue(arguments, i, option.need, value, error)) return false;
+        options.*option.field = value;
         return true;
     }
     error = "unknown option: " + argument;
     return false;
 }
 
+// The modes the options ask for, in the order the options are listed here.
+std::vector<std::string> Modes(const CommandLine& options) {
+    std::vector<std::string> modes;
+    if (options.accounts) modes.push_back("--accounts");
+    if (options.ledger) modes.push_back("--ledger");
+    if (options.pdf) modes.push_back("--pdf");
+    if (options.csv) modes.push_back("--csv");
+    if (options.check) modes.push_back("--check");
+    return modes;
+}
+
 // What is wrong with the options taken together; empty when nothing is.
 std::string CombinationError(const CommandLine& options) {
-    if (options.accounts && options.ledger) return "--accounts and --ledger cannot be combined";
-    if (options.pdf && (options.accounts || options.ledger)) {
-        return "--pdf cannot be combined with --accounts or --ledger";
+    const std::vector<std::string> modes = Modes(options);
+    if (modes.size() > 1) return modes[0] + " and " + modes[1] + " cannot be combined";
+    const bool needsMonth = !modes.empty() && modes[0] != "--accounts";
+    if (needsMonth && !options.month) return modes[0] + " needs --month YYYY-MM";
+    if (options.month && !needsMonth) {
+        return "--month is used only with --ledger, --pdf, --csv or --check";
     }
-    if (options.ledger && !options.month) return "--ledger needs --month YYYY-MM";
-    if (options.pdf && !options.month) return "--pdf needs --month YYYY-MM";
-    if (options.print && !options.pdf) return "--print is used only with --pdf";
-    if (options.month && !options.ledger && !options.pdf) {
-        return "--month is used only with --ledger or --pdf";
+    if (options.print && !options.pdf && !options.csv) {
+        return "--print is used only with --pdf or --csv";
+    }
+    if (options.encoding && !options.csv) return "--encoding is used only with --csv";
+    if (options.encoding && *options.encoding != "utf-8" && *options.encoding != "cp932") {
+        return "unknown encoding: " + *options.encoding + " (expected utf-8 or cp932)";
     }
     if (options.month && !IsMonth(*options.month)) {
         return "malformed month: " + *options.month + " (expected YYYY-MM, month 01 to 12)";
@@ -99,6 +116,4 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
-bool IsHeadless(const CommandLine& options) {
-    return options.accounts || options.ledger || options.pdf;
-}
+bool IsHeadless(const CommandLine& options) { return !Modes(options).empty(); }

@@ -7,6 +7,7 @@
 #include "button_tables.h"
 #include "data_paths.h"
 #include "grobal.h"
+#include "ledger_choice.h"
 #include "ledger_columns.h"
 #include "ledger_load.h"
 #include "ledger_view.h"
@@ -22,11 +23,6 @@ ButtonTables LoadButtons(const std::string& basicPath) {
     buttons.RowCount = kAccountRows;
     ReadKamoku(basicPath, buttons);
     return buttons;
-}
-
-// "2014-05" (already checked by the command line) as the date label shows it.
-std::string MonthText(const std::string& month) {
-    return MonthInForceText(std::stoi(month.substr(0, 4)), std::stoi(month.substr(5, 2)));
 }
 
 void PrintRow(const CellTable& cells, int row, std::ostream& out) {
@@ -64,7 +60,7 @@ bool PrintLedger(const std::string& basicPath, const std::string& month,
     CellTable cells(kLastGridRow, kLastLedgerColumn);
     std::string kari, kasi, allKari, allKasi;
     LedgerView view{cells, kari, kasi, allKari, allKasi};
-    LoadLedger(view, Grobal::gFileReadRecord, basicPath, LedgerMonth{MonthText(month), 0},
+    LoadLedger(view, Grobal::gFileReadRecord, basicPath, LedgerMonth{MonthTextOfOption(month), 0},
                buttons.ButtonName[button->column][button->row],
                buttons.ButtonColor[button->column][button->row]);
     PrintGrid(cells, out);

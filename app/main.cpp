@@ -5,7 +5,9 @@
 
 #include "app.h"
 #include "base_folder.h"
+#include "check_command.h"
 #include "command_line.h"
+#include "csv_command.h"
 #include "fonts.h"
 #include "grobal.h"
 #include "headless_commands.h"
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
         InstallFontSubstitutions();
         return RunPdfCommand(parsed.options, Grobal::gBasicPath, std::cerr);
     }
+    if (parsed.options.csv) return RunCsvCommand(parsed.options, Grobal::gBasicPath, std::cerr);
+    if (parsed.options.check) return RunCheckCommand(parsed.options, Grobal::gBasicPath, std::cout);
     if (IsHeadless(parsed.options)) {
         return RunHeadless(parsed.options, Grobal::gBasicPath, std::cout, std::cerr);
     }

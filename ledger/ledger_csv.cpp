@@ -65,12 +65,13 @@ std::string LedgerCsvHeader() {
     return CsvRecord({"勘定科目", "日付", "科目", "部門", "摘要", "補助", "借方", "貸方", "残高"});
 }
 
-std::string LedgerCsvRows(const LedgerView& view, const std::string& accountName) {
-    std::string rows = CsvRecord(RowFields(view.cells, kCarryForwardRow, accountName));
-    for (int row = kCarryForwardRow + 1; !view.cells.at(row, kDescriptionColumn).empty(); ++row) {
-        rows += CsvRecord(RowFields(view.cells, row, accountName));
+std::string LedgerCsvRows(const CellTable& cells, const LedgerTotalTexts& totals,
+                          const std::string& accountName) {
+    std::string rows = CsvRecord(RowFields(cells, kCarryForwardRow, accountName));
+    for (int row = kCarryForwardRow + 1; !cells.at(row, kDescriptionColumn).empty(); ++row) {
+        rows += CsvRecord(RowFields(cells, row, accountName));
     }
-    rows += TotalRecord(accountName, "当月合計", view.KariTotal, view.KasiTotal);
-    rows += TotalRecord(accountName, "累計", view.AllKariTotal, view.AllKasiTotal);
+    rows += TotalRecord(accountName, "当月合計", totals.kari, totals.kasi);
+    rows += TotalRecord(accountName, "累計", totals.allKari, totals.allKasi);
     return rows;
 }

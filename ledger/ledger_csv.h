@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ledger_view.h"
+#include "cell_table.h"
 
 // Ledgers as comma-separated text (RFC 4180) for spreadsheet programs: one
 // header row, then per account the carry-forward row, the postings, and the
@@ -14,8 +14,15 @@
 // "勘定科目,日付,科目,部門,摘要,補助,借方,貸方,残高" and the record end.
 std::string LedgerCsvHeader();
 
-// The rows of the ledger loaded in `view` for `accountName`.
-std::string LedgerCsvRows(const LedgerView& view, const std::string& accountName);
+// The month and cumulative totals of a ledger as the window shows them.
+struct LedgerTotalTexts {
+    std::string kari, kasi, allKari, allKasi;
+};
+
+// The rows of the ledger in `cells` (the grid) with its `totals`, every row
+// led by `accountName`.
+std::string LedgerCsvRows(const CellTable& cells, const LedgerTotalTexts& totals,
+                          const std::string& accountName);
 
 // `fields` joined by "," as one record; a field holding a comma, a double
 // quote, CR or LF is enclosed in double quotes, its double quotes doubled.

@@ -3,57 +3,21 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "ledger_columns.h"
 #include "ledger_pages.h"
+#include "ledger_walk.h"
 #include "painter_page_context.h"
 #include "print_engine.h"
 #include "text_helpers.h"
 
 namespace {
 
-constexpr int kFirstPostingRow = 2;
-
-// Moves to the next button down the column, then to the top of the next
-// column; false when the walk is over: past the last column, or on the
-// grid's last cell, which the account list never fills.
-bool NextCell(ButtonCell& cell, int columns, int rows) {
-    if (++cell.row > rows) {
-        cell.row = 1;
-        ++cell.column;
-    }
-    if (cell.column > columns) return false;
-    return !(cell.column == columns && cell.row == rows);
-}
-
-bool HasPosting(const LedgerPageSource& ledger) {
-    return !ledger.cells.at(kFirstPostingRow, kDescriptionColumn).empty();
-}
-
-void PrintLedgerOnShow(PrintEngine& engine, PageContext& page, LedgerPrintSource& source,
-                       const std::string& title, PrintTally& tally) {
+// Prints one chosen ledger, ending its page when it is one of a walk's; false
+// once a page could not be started.
+bool PrintLedger(PrintEngine& engine, PageContext& page, LedgerPrintSource& source,
+                 const std::string& title, PrintTally& tally, bool ownPage) {
     if (SlipPrint(engine, page, source.LedgerOnShow(), 0, 0, title)) ++tally.ledgers;
-}
-
-void WalkAccounts(PrintEngine& engine, PageContext& page, PrintChoice choice,
-                  LedgerPrintSource& source, PrintTally& tally) {
-    const ButtonTables& buttons = source.AccountButtons();
-    const int columns = std::min(buttons.ColCount, ButtonTables::kLastColumn);
-    const int rows = std::min(buttons.RowCount, ButtonTables::kLastRow);
-    if (columns < 1 || rows < 1) return;
-    const std::string badName = source.BadName();
-    const LedgerMonth month{source.DateFieldText(), source.DepartmentIndex()};
-    ButtonCell cell{1, 1};
-    do {
-        const std::string& name = buttons.ButtonName[cell.column][cell.row];
-        if (name.empty()) return;
-        if (name == badName) continue;
-        source.LoadAccountForPrint(month, name, buttons.ButtonColor[cell.column][cell.row]);
-        if (choice == PrintChoice::AllAccounts || HasPosting(source.LedgerOnShow())) {
-            PrintLedgerOnShow(engine, page, source, name, tally);
-            page.NextPage();
-        }
-        if (!page.PagesOk()) return;
-    } while (NextCell(cell, columns, rows));
+    if (ownPage) page.NextPage();
+    return page.PagesOk();
 }
 
 }  // namespace
@@ -67,11 +31,11 @@ PrintTally PrintLedgers(PageContext& page, PrintChoice choice, LedgerPrintSource
     PrintTally tally;
     // The engine holds the drawing offsets for this job only.
     PrintEngine engine;
-    if (choice == PrintChoice::AccountOnShow) {
-        PrintLedgerOnShow(engine, page, source, source.KamokuNameText(), tally);
-    } else {
-        WalkAccounts(engine, page, choice, source, tally);
-    }
+    // Ledgers of the walk each end their page; the ledger on show is alone.
+    const bool ownPage = choice != PrintChoice::AccountOnShow;
+    ForEachChosenLedger(choice, source, [&](const std::string& title) {
+        return PrintLedger(engine, page, source, title, tally, ownPage);
+    });
     tally.pages = page.PagesDrawn();
     tally.pagesOk = page.PagesOk();
     return tally;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-5compat-dev
   libpoco-dev
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core

@@ -46,7 +46,7 @@ TEST(ParseCommandLine, Cases) {
         {"ledger without a month", {"--ledger", "現金"}, "--ledger needs --month YYYY-MM", {}},
         {"month without a ledger",
          {"--month", "2014-05"},
-         "--month is used only with --ledger or --pdf",
+         "--month is used only with --ledger, --pdf, --csv or --check",
          {}},
         {"pdf",
          {"--month", "2014-05", "--pdf", "a.pdf"},
@@ -60,7 +60,7 @@ TEST(ParseCommandLine, Cases) {
         {"pdf without a file", {"--month", "2014-05", "--pdf"}, "--pdf needs a file name", {}},
         {"print without pdf",
          {"--month", "2014-05", "--ledger", "現金", "--print", "all"},
-         "--print is used only with --pdf",
+         "--print is used only with --pdf or --csv",
          {}},
         {"print without a choice",
          {"--month", "2014-05", "--pdf", "a.pdf", "--print"},
@@ -68,11 +68,25 @@ TEST(ParseCommandLine, Cases) {
          {}},
         {"pdf with a ledger",
          {"--month", "2014-05", "--pdf", "a.pdf", "--ledger", "現金"},
-         "--pdf cannot be combined with --accounts or --ledger",
+         "--ledger and --pdf cannot be combined",
          {}},
         {"accounts with a ledger",
          {"--accounts", "--ledger", "現金", "--month", "2014-05"},
          "--accounts and --ledger cannot be combined",
+         {}},
+        {"csv with a pdf",
+         {"--month", "2014-05", "--csv", "a.csv", "--pdf", "a.pdf"},
+         "--pdf and --csv cannot be combined",
+         {}},
+        {"check without a month", {"--check"}, "--check needs --month YYYY-MM", {}},
+        {"csv without a month", {"--csv", "a.csv"}, "--csv needs --month YYYY-MM", {}},
+        {"encoding without csv",
+         {"--month", "2014-05", "--pdf", "a.pdf", "--encoding", "cp932"},
+         "--encoding is used only with --csv",
+         {}},
+        {"an unknown encoding",
+         {"--month", "2014-05", "--csv", "a.csv", "--encoding", "latin1"},
+         "unknown encoding: latin1 (expected utf-8 or cp932)",
          {}},
     };
     for (const Case& c : cases) {
@@ -89,6 +103,20 @@ TEST(ParseCommandLine, Cases) {
         EXPECT_EQ(IsHeadless(parsed.options),
                   c.options.accounts || c.options.ledger || c.options.pdf);
     }
+}
+
+TEST(ParseCommandLine, CsvAndCheck) {
+    const ParsedCommandLine csv = ParseCommandLine(
+        {"--month", "2014-05", "--csv", "a.csv", "--print", "all", "--encoding", "cp932"});
+    EXPECT_EQ(csv.error, "");
+    EXPECT_EQ(csv.options.csv, "a.csv");
+    EXPECT_EQ(csv.options.print, "all");
+    EXPECT_EQ(csv.options.encoding, "cp932");
+    EXPECT_TRUE(IsHeadless(csv.options));
+    const ParsedCommandLine check = ParseCommandLine({"--check", "--month", "2014-05"});
+    EXPECT_EQ(check.error, "");
+    EXPECT_TRUE(check.options.check);
+    EXPECT_TRUE(IsHeadless(check.options));
 }
 
 TEST(ParseCommandLine, NotesWhenQtIsToldWhichPlatformToUse) {

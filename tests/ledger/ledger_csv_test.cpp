@@ -61,7 +61,7 @@ TEST(LedgerCsvRows, CarryForwardPostingsAndTotalsOfOneAccount) {
     LedgerView view{cells, kari, kasi, allKari, allKasi};
     LoadLedger(view, records, books.basicPath(), LedgerMonth{"2014年05月現在", 0}, "現金", 1);
     EXPECT_EQ(LedgerCsvHeader(), "勘定科目,日付,科目,部門,摘要,補助,借方,貸方,残高\r\n");
-    EXPECT_EQ(LedgerCsvRows(view, "現金"),
+    EXPECT_EQ(LedgerCsvRows(cells, {kari, kasi, allKari, allKasi}, "現金"),
               "現金,,,,前　月　繰　越,,100000,,100000\r\n"
               "現金,05/07,諸口,,入金,,1000,0,101000\r\n"
               "現金,05/12,売上,,売上入金,,10000,0,111000\r\n"
