@@ -42,6 +42,8 @@ Menu::Menu() {
             QStringLiteral("用紙設定..."), {}, false);
     AddItem(QStringLiteral("UntitledMenu2"), QStringLiteral("Print"), QStringLiteral("印刷..."),
             QKeySequence(Qt::CTRL | Qt::Key_P), false);
+    AddItem(QStringLiteral("UntitledMenu2"), QStringLiteral("FileExportCsv"),
+            QStringLiteral("CSV書き出し..."), {}, false);
     AddItem(QStringLiteral("UntitledMenu2"), QStringLiteral("UntitledMenu3"), QStringLiteral("-"),
             {}, false);
     AddItem(QStringLiteral("UntitledMenu2"), QStringLiteral("FileQuit"), QStringLiteral("終了"),

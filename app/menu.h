@@ -6,7 +6,8 @@
 class QAction;
 class QMenu;
 
-// The program's one menu bar: ファイル (用紙設定..., 印刷..., 終了), 編集
+// The program's one menu bar: ファイル (用紙設定..., 印刷..., CSV書き出し...,
+// 終了), 編集
 // (取り消し, カット, コピー, ペースト, クリア, ミナセルについて...) and 表示
 // (前月, 翌月, 前の科目, 次の科目). Menus and items carry their names as object
 // names; handlers are attached by name.

@@ -10,6 +10,12 @@
 // programs take as UTF-8, or the Windows Japanese code page cp932.
 enum class CsvEncoding { Utf8, Cp932 };
 
+// Where a CSV file goes and how its text is stored.
+struct CsvTarget {
+    QString path;
+    CsvEncoding encoding = CsvEncoding::Utf8;
+};
+
 struct CsvExport {
     std::string error;  // one line saying why no file was written; empty when none
     int ledgers = 0;

@@ -1,7 +1,6 @@
 #include "dialog_print_job.h"
 
 #include <QDir>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -11,14 +10,6 @@
 #include "page_setup_text.h"
 
 namespace {
-
-void ShowMessage(const PrintEnvironment& environment, QWidget* parent, const QString& message) {
-    if (environment.showMessage) {
-        environment.showMessage(parent, message);
-    } else {
-        QMessageBox::warning(parent, QStringLiteral("総勘定元帳"), message);
-    }
-}
 
 bool ChoosePrinter(const PrintEnvironment& environment, QPrinter& printer, QWidget* parent) {
     if (environment.choosePrinter) return environment.choosePrinter(printer, parent);

@@ -20,3 +20,6 @@ struct PrintEnvironment {
     // empty.
     std::function<void(QPrintPreviewDialog& preview)> runPreview;
 };
+
+// Tells the user `message` through `environment`, or in a warning box.
+void ShowMessage(const PrintEnvironment& environment, QWidget* parent, const QString& message);

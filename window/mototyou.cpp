@@ -56,6 +56,7 @@ void Mototyou::CreateControls() {
     CreateHeading();
     CreateMonthFrame();
     CreateTotalCaptions();
+    CreateCheckMark();
 }
 
 void Mototyou::CreateButtons() {

@@ -4,9 +4,12 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "button_tables.h"
 #include "calendarwindow.h"
+#include "consistency_check.h"
+#include "csv_export.h"
 #include "ledger_print_source.h"
 #include "ledger_view.h"
 #include "monthcalendarclass.h"
@@ -36,6 +39,10 @@ struct MototyouEnvironment {
     // What printing shows a person (the platform's print dialog, messages,
     // the preview); the platform's own when empty.
     PrintEnvironment print = {};
+    // Asks where the ledger on show goes as CSV, offering `suggested`; a file
+    // dialog when empty. Nothing when the user cancels.
+    std::function<std::optional<CsvTarget>(QWidget* parent, const QString& suggested)>
+        chooseCsvFile = {};
 };
 
 // The ledger window: the program's one main window. It shows one account's
@@ -70,6 +77,8 @@ class Mototyou : public QMainWindow, public MonthTarget, public LedgerPrintSourc
     QLabel* Label1 = nullptr;
     QLabel* StaticText1 = nullptr;
     QLabel* StaticText5 = nullptr;
+    // Shown right of the month frame when the month check finds something.
+    QPushButton* CheckMark = nullptr;
 
     // The grid's cells and the four total texts, for the ledger functions.
     // The total labels show the texts after ShowTotals.
@@ -94,6 +103,8 @@ class Mototyou : public QMainWindow, public MonthTarget, public LedgerPrintSourc
     void Event_EnableMenuItems();
     void _AppleU_Action();
     void _Print_Action();
+    // Writes the ledger on show into a CSV file the user names.
+    void _FileExportCsv_Action();
     void _FilePageSetup_Action();
     // The month before or after the one in force, with the account on show
     // loaded for it as a click on its button would.
@@ -133,6 +144,10 @@ class Mototyou : public QMainWindow, public MonthTarget, public LedgerPrintSourc
     void CreateHeading();
     void CreateMonthFrame();
     void CreateTotalCaptions();
+    void CreateCheckMark();
+    // Checks the month in force and shows or hides the mark.
+    void CheckMonthInForce();
+    void CheckMark_Action();
     void ConnectHandlers();
     void CreateScrollKeys();
 
@@ -150,6 +165,8 @@ class Mototyou : public QMainWindow, public MonthTarget, public LedgerPrintSourc
     QWidget* content_ = nullptr;
     // The scroll bar's maximum once the grid is ready.
     int readyScrollMaximum_ = 0;
+    // What the month check found in the month in force.
+    std::vector<Finding> findings_;
     std::string kariTotal_;
     std::string kasiTotal_;
     std::string allKariTotal_;

@@ -67,7 +67,10 @@ void Mototyou::Rectangle10_MouseDown(int, int) { ShowMonthPicker(); }
 
 void Mototyou::PushButton1_Action() { QApplication::quit(); }
 
-void Mototyou::SetMonthText(const QString& text) { DateField->setText(text); }
+void Mototyou::SetMonthText(const QString& text) {
+    DateField->setText(text);
+    CheckMonthInForce();
+}
 
 void Mototyou::MainListClear() {
     LedgerView view = Ledger();

@@ -14,6 +14,8 @@ void Mototyou::AddMenuHandlers() {
             &Mototyou::_Print_Action);
     connect(menu.Item(QStringLiteral("FilePageSetup")), &QAction::triggered, this,
             &Mototyou::_FilePageSetup_Action);
+    connect(menu.Item(QStringLiteral("FileExportCsv")), &QAction::triggered, this,
+            &Mototyou::_FileExportCsv_Action);
     connect(menu.Item(QStringLiteral("ViewPreviousMonth")), &QAction::triggered, this,
             &Mototyou::_ViewPreviousMonth_Action);
     connect(menu.Item(QStringLiteral("ViewNextMonth")), &QAction::triggered, this,
@@ -27,8 +29,9 @@ void Mototyou::AddMenuHandlers() {
 
 void Mototyou::Event_EnableMenuItems() {
     const Menu& menu = Menu::Instance();
-    for (const char* name : {"AppleU", "FilePageSetup", "Print", "ViewPreviousMonth",
-                             "ViewNextMonth", "ViewPreviousAccount", "ViewNextAccount"}) {
+    for (const char* name :
+         {"AppleU", "FilePageSetup", "Print", "FileExportCsv", "ViewPreviousMonth", "ViewNextMonth",
+          "ViewPreviousAccount", "ViewNextAccount"}) {
         menu.Item(QString::fromLatin1(name))->setEnabled(true);
     }
 }

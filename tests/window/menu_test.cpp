@@ -51,6 +51,7 @@ void ExpectItems(const Mototyou& window, const char* menuName, const std::vector
 const std::vector<ItemRow> kFileMenu{
     {"FilePageSetup", "用紙設定...", {}, true},
     {"Print", "印刷...", QKeySequence(Qt::CTRL | Qt::Key_P), true},
+    {"FileExportCsv", "CSV書き出し...", {}, true},
     {"UntitledMenu3", "-", {}, false},
     {"FileQuit", "終了", QKeySequence(Qt::CTRL | Qt::Key_Q), true},
 };
