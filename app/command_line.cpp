@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "qt_options.h"
+
 namespace {
 
 bool IsDigits(const std::string& text) {
@@ -68,6 +70,12 @@ std::string CombinationError(const CommandLine& options) {
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     ParsedCommandLine parsed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
+        // Qt's own options are left for QApplication, which takes them itself.
+        if (const std::size_t qtLength = QtOptionLength(arguments, i); qtLength > 0) {
+            parsed.options.platformChosen |= IsQtPlatformOption(arguments[i]);
+            i += qtLength - 1;
+            continue;
+        }
         if (!ReadOption(arguments, i, parsed.options, parsed.error)) return parsed;
     }
     parsed.error = CombinationError(parsed.options);

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         return RunHeadless(parsed.options, Grobal::gBasicPath, std::cout, std::cerr);
     }
 
-    if (!HasDisplay()) {
+    if (!HasDisplay() && !parsed.options.platformChosen) {
         std::cerr << "mototyou: no display to open the window on; start it under an X server,"
                      " for example: xvfb-run -a mototyou --base DIR\n";
         return 1;
@@ -44,7 +44,6 @@ int main(int argc, char** argv) {
     App app(argc, argv);
     InstallFontSubstitutions();
     Mototyou window;
-    window.show();
     window.Event_Open();
     return app.exec();
 }

@@ -45,21 +45,27 @@ QPushButton* CalendarWindow::CreatePagingButton(const QString& caption, int left
     return button;
 }
 
-// Placing the picker before it is shown keeps the dialog from centring itself
-// over its parent instead.
+// The picker is placed by its content area, as the ledger window is, before
+// it is shown, which also keeps the dialog from centring itself over its
+// parent. Qt counts only a changed position as placed, so the position is
+// marked explicit for (0, 0) too.
 void CalendarWindow::Event_Open(const ScreenSizeFunction& screenSize) {
-    move(CentredOrigin(screenSize(), size()));
+    setGeometry(QRect(CentredOrigin(screenSize(), size()), size()));
+    setAttribute(Qt::WA_Moved);
 }
 
 void CalendarWindow::reject() {}
 
+void ShowPickedMonth(MonthTarget& target, int year, int month) {
+    target.SetMonthText(QString::fromStdString(MonthInForceText(year, month)));
+    target.MainListClear();
+    target.RefreshMainList();
+    target.ScrollToFirstRow();
+    target.RepaintNow();
+}
+
 void CalendarWindow::Calendar_MouseClick() {
-    target_.SetMonthText(
-        QString::fromStdString(MonthInForceText(Calendar->Year(), Calendar->Month())));
-    target_.MainListClear();
-    target_.RefreshMainList();
-    target_.ScrollToFirstRow();
-    target_.RepaintNow();
+    ShowPickedMonth(target_, Calendar->Year(), Calendar->Month());
     accept();
 }
 

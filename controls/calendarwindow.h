@@ -27,6 +27,10 @@ class MonthTarget {
     ~MonthTarget() = default;
 };
 
+// Makes `month` the ledger's month as picking it does: the month text, an
+// empty ledger at its first row, the window repainted.
+void ShowPickedMonth(MonthTarget& target, int year, int month);
+
 // The modal month picker: three months side by side with paging buttons on
 // either side. Picking a month makes it the ledger's month, empties the
 // ledger and closes the picker; there is no other way to close it, so the

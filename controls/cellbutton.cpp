@@ -103,10 +103,14 @@ void CellButton::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
+    BeginPress(*cell);
+}
+
+void CellButton::BeginPress(ButtonCell cell) {
     RenderAllIfUnpressed();
     stillMouseDown = true;
-    stillMouseDownX = cell->column;
-    stillMouseDownY = cell->row;
+    stillMouseDownX = cell.column;
+    stillMouseDownY = cell.row;
     mReleaseExpected = true;
     // Drawn into the picture now, not at the next paint, so that the release
     // reports this press even when no paint runs in between.
@@ -142,6 +146,10 @@ void CellButton::mouseReleaseEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
+    EndPress();
+}
+
+void CellButton::EndPress() {
     mReleaseExpected = false;
     if (ButtonType == kFlipping) {
         QPainter g(&offscrn);
@@ -150,4 +158,11 @@ void CellButton::mouseReleaseEvent(QMouseEvent* event) {
     update();
     // The press itself is reported, whatever a later paint may still show.
     emit MouseClick(stillMouseDownX, stillMouseDownY);
+}
+
+void CellButton::Press(int column, int row) {
+    const ButtonCell cell{column, row};
+    if (!AcceptsPress(cell)) return;
+    BeginPress(cell);
+    EndPress();
 }

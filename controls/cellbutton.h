@@ -52,6 +52,10 @@ class CellButton : public QWidget {
     void RedrawUp(QPainter& g, int col, int row);
     void RedrawDown(QPainter& g, int col, int row);
 
+    // What a click on (column, row) does: the button is drawn pressed and the
+    // click reported. A button that cannot be pressed does nothing.
+    void Press(int column, int row);
+
     // The off-screen copy of the grid; null until the first paint or press.
     const QImage& OffScreen() const { return offscrn; }
 
@@ -69,6 +73,8 @@ class CellButton : public QWidget {
     bool AcceptsPress(ButtonCell cell) const;
     ButtonGeometry Geometry() const;
     void RenderAllIfUnpressed();
+    void BeginPress(ButtonCell cell);
+    void EndPress();
     void ShowPress();
     void Flip(QPainter& g, int col, int row);
     void DrawCaption(QPainter& g, int col, int row, int shift);

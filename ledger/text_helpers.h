@@ -17,7 +17,7 @@
 std::string ZeroSup(double value, int width);
 
 // `text` right-aligned in `width` characters, padded with spaces on the left;
-// longer text loses its leading characters. As specified, the text is prefixed
+// longer text loses its leading characters. The text is prefixed
 // with 150 spaces and the rightmost `width` characters are kept, so a width
 // beyond 150 + the text's length returns that padded text whole; a width of 0
 // or less gives empty text.

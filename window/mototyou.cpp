@@ -13,6 +13,7 @@
 #include "departments.h"
 #include "framed_rectangle.h"
 #include "layout_fonts.h"
+#include "menu.h"
 #include "screen_font.h"
 
 namespace {
@@ -34,11 +35,15 @@ Mototyou::Mototyou(MototyouEnvironment environment, QWidget* parent)
     content_ = new QWidget(this);
     content_->setFixedSize(kContentSize);
     setCentralWidget(content_);
+    setMenuBar(&Menu::Instance());
     // The window follows its content's fixed size, so it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     CreateControls();
     ConnectHandlers();
+    CreateScrollKeys();
+    AddMenuHandlers();
+    Menu::Instance().UpdateMenuItems();
 }
 
 void Mototyou::CreateControls() {
@@ -113,9 +118,11 @@ QLabel* Mototyou::CreateTotalBox(FramedRectangle*& box, const QRect& boxRect, co
 
 void Mototyou::CreateHeading() {
     KamokuName = MakeLabel(content_, content_, {20, 16, 194, 34}, {kAnitoL, 32, Qt::AlignLeft});
-    // The department selector is kept out of sight and out of reach: the
-    // window always reads the whole company.
+    // The department selector is kept out of sight and out of reach of the
+    // mouse, Tab and the keys: the window always reads the whole company.
     PopupMenu1 = new QComboBox(content_);
+    PopupMenu1->setFocusPolicy(Qt::NoFocus);
+    PopupMenu1->setEnabled(false);
     PopupMenu1->setGeometry(234, -56, 128, 32);
     PopupMenu1->setFont(ScreenFont(kAnitoL, 16));
     for (int department = 0; department <= kLastDepartment; ++department) {

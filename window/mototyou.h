@@ -2,11 +2,14 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "button_tables.h"
 #include "calendarwindow.h"
 #include "ledger_view.h"
 #include "monthcalendarclass.h"
+#include "page_setup.h"
 #include "screen_centre.h"
 
 class aList;
@@ -18,7 +21,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
-// What the ledger window takes from its surroundings; tests fix all three.
+// What the ledger window takes from its surroundings; tests fix them all.
 struct MototyouEnvironment {
     // Today's date; the system date when empty.
     MonthCalendarClass::Clock today;
@@ -26,6 +29,8 @@ struct MototyouEnvironment {
     ScreenSizeFunction screenSize;
     // Shows a month picker and returns once it has closed; exec() when empty.
     std::function<void(CalendarWindow&)> runPicker;
+    // Shows the page-setup dialog; Qt's own when empty.
+    PageSetupDialogFunction runPageSetup;
 };
 
 // The ledger window: the program's one main window. It shows one account's
@@ -75,6 +80,22 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void Rectangle10_MouseDown(int x, int y);
     void PushButton1_Action();
 
+    // --- Menu commands ------------------------------------------------------
+    // Attaches the handlers below to the menu bar's items by name.
+    void AddMenuHandlers();
+    // Enables the items this window handles; runs at every menu update.
+    void Event_EnableMenuItems();
+    void _AppleU_Action();
+    void _FilePageSetup_Action();
+    // The month before or after the one in force, with the account on show
+    // loaded for it as a click on its button would.
+    void _ViewPreviousMonth_Action();
+    void _ViewNextMonth_Action();
+    // A click on the account button before or after the one pressed, down the
+    // columns; placeholders and empty cells are passed over.
+    void _ViewPreviousAccount_Action();
+    void _ViewNextAccount_Action();
+
     // --- What the month picker does to this window --------------------------
     void SetMonthText(const QString& text) override;
     void MainListClear() override;
@@ -95,12 +116,17 @@ class Mototyou : public QMainWindow, public MonthTarget {
     void CreateMonthFrame();
     void CreateTotalCaptions();
     void ConnectHandlers();
+    void CreateScrollKeys();
 
     void CentreOnScreen();
     void ConfigureMainList();
     void ConfigureMainButton();
     void ShowMonthPicker();
     void FitScrollRangeToLedger();
+    void ShowMonthAfter(int months);
+    void PressAccountButton(std::optional<ButtonCell> cell);
+    std::optional<ButtonCell> PressedAccountButton() const;
+    int LastLedgerRow() const;
 
     MototyouEnvironment environment_;
     QWidget* content_ = nullptr;

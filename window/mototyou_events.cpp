@@ -47,9 +47,8 @@ void Mototyou::MainButton_MouseClick(int column, int row) {
 // than those rows hold widens it, so that every posting can be scrolled into
 // view, and the next smaller ledger narrows it again.
 void Mototyou::FitScrollRangeToLedger() {
-    int lastRow = kCarryForwardRow;
-    while (!MainList->Cell.at(lastRow + 1, kDescriptionColumn).empty()) ++lastRow;
-    MainListScrollBar->setMaximum(std::max(readyScrollMaximum_, lastRow - MainList->RowCount));
+    MainListScrollBar->setMaximum(
+        std::max(readyScrollMaximum_, LastLedgerRow() - MainList->RowCount));
 }
 
 // The bar keeps its value within its range, so turning the wheel past either

@@ -13,6 +13,7 @@
 #include "grobal.h"
 #include "layout_fonts.h"
 #include "mototyou.h"
+#include "page_setup.h"
 #include "text_helpers.h"
 
 namespace {
@@ -23,10 +24,11 @@ constexpr int kHiddenTop = -100;
 
 void Mototyou::Event_Open() {
     CentreOnScreen();
+    show();
     // gBasicPath is already set: main takes it from --base or the executable's
     // folder before the window exists, and every file below is found from it.
     MakeFolder(Grobal::gBasicPath + "設定");
-    // The saved page setup is loaded here once page setup is part of the program.
+    Grobal::gPrintSettings = LoadPageSetup(Grobal::gBasicPath);
     Grobal::gVersionString = "総勘定元帳 " + QCoreApplication::applicationVersion().toStdString();
     Grobal::gCompanyType = "朝霧工房";
     const QDate today = environment_.today ? environment_.today() : QDate::currentDate();
@@ -41,10 +43,15 @@ void Mototyou::Event_Open() {
     ShowMonthPicker();
 }
 
-// The window's own size is its content's: the centring rule counts no frame.
+// The window is placed by its content area, menu bar included, before it is
+// shown, so that a window manager's frame does not move it; the rule counts
+// the content's layout size only.
 void Mototyou::CentreOnScreen() {
     const QSize screen = environment_.screenSize ? environment_.screenSize() : MainScreenSize();
-    setGeometry(QRect(CentredOrigin(screen, size()), size()));
+    setGeometry(QRect(CentredOrigin(screen, content_->size()), size()));
+    // Qt counts only a changed position as placed: without this a window
+    // centred at (0, 0) would be left for the platform to place.
+    setAttribute(Qt::WA_Moved);
 }
 
 // The mask and draw lists have seven entries for eight columns; the grid

@@ -5,10 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "books_fixture.h"
+
 namespace fs = std::filesystem;
 
 TEST(BasicPathFor, EndsInSeparatorSoBothAppendFormsNameItemsInside) {
-    const fs::path base = fs::temp_directory_path() / "会計 データ";
+    const Books books;
+    const fs::path& base = books.base();
     fs::create_directories(base / "設定");
     fs::create_directories(base / "振替伝票データ");
 
@@ -17,7 +20,6 @@ TEST(BasicPathFor, EndsInSeparatorSoBothAppendFormsNameItemsInside) {
     EXPECT_EQ(path, base.string() + "/");
     EXPECT_TRUE(fs::is_directory(path + "設定"));
     EXPECT_TRUE(fs::is_directory(path + "/振替伝票データ"));
-    fs::remove_all(base);
 }
 
 TEST(BasicPathFor, RelativeOptionBecomesAbsolute) {

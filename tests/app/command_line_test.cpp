@@ -15,6 +15,20 @@ TEST(ParseCommandLine, Cases) {
         {"base", {"--base", "/tmp/x"}, "", {"/tmp/x", false, none, none}},
         {"base without folder", {"--base"}, "--base needs a folder", {}},
         {"unknown option", {"--colour"}, "unknown option: --colour", {}},
+        {"unknown single-dash option", {"-colour"}, "unknown option: -colour", {}},
+        {"Qt's options pass with their values",
+         {"-platform", "offscreen", "--base", "b", "-style=fusion", "-reverse", "--geometry",
+          "800x600+0+0", "-stylesheet", "a.qss"},
+         "",
+         {"b", false, none, none}},
+        {"a Qt option takes its value even when it looks like ours",
+         {"-qwindowtitle", "--accounts"},
+         "",
+         {"", false, none, none}},
+        {"a Qt option without its value ends the arguments",
+         {"--base", "b", "-platform"},
+         "",
+         {"b", false, none, none}},
         {"accounts", {"--base", "b", "--accounts"}, "", {"b", true, none, none}},
         {"ledger", {"--ledger", "現金", "--month", "2014-05"}, "", {"", false, "2014-05", "現金"}},
         {"ledger of an empty name",
@@ -49,6 +63,13 @@ TEST(ParseCommandLine, Cases) {
         EXPECT_EQ(parsed.options.month, c.options.month);
         EXPECT_EQ(parsed.options.ledger, c.options.ledger);
     }
+}
+
+TEST(ParseCommandLine, NotesWhenQtIsToldWhichPlatformToUse) {
+    EXPECT_TRUE(ParseCommandLine({"-platform", "offscreen"}).options.platformChosen);
+    EXPECT_TRUE(ParseCommandLine({"--platform", "xcb"}).options.platformChosen);
+    EXPECT_FALSE(ParseCommandLine({"-style", "fusion"}).options.platformChosen);
+    EXPECT_FALSE(ParseCommandLine({"-qwindowtitle", "-platform"}).options.platformChosen);
 }
 
 TEST(ParseCommandLine, MalformedMonths) {

@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "books_fixture.h"
-#include "reader_fixture.h"
 
 namespace {
 
@@ -185,10 +184,10 @@ TEST(HeadlessLedger, DataFilesAreLeftUntouched) {
 #ifdef MOTOTYOU_EXECUTABLE
 namespace {
 
-// Runs the built program with no display in its environment.
-Outcome RunProgram(const std::string& arguments) {
-    const TempFolder folder;
-    const std::string errFile = (folder.path() / "err").string();
+// Runs the built program with no display in its environment; its error
+// output goes to a file beside the books, which are the test's own.
+Outcome RunProgram(const Books& books, const std::string& arguments) {
+    const std::string errFile = (books.base().parent_path() / "mototyou-err").string();
     const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
                                 std::string(MOTOTYOU_EXECUTABLE) + "' " + arguments + " 2>'" +
                                 errFile + "'";
@@ -218,6 +217,10 @@ TEST(HeadlessProgram, PrintsWithoutADisplayAndExitsTwoOnBadOptions) {
     const Case cases[] = {
         {"ledger", base + " --month 2014-05 --ledger 現金", 0, kCashLedgerOfMay, ""},
         {"accounts", base + " --accounts", 0, kAccountsOfMay, ""},
+        {"Qt's own options pass", base + " -platform offscreen --accounts -style=fusion", 0,
+         kAccountsOfMay, ""},
+        {"an unknown option", base + " -colour --accounts", 2, "",
+         "mototyou: unknown option: -colour\n"},
         {"malformed month", base + " --month 2014-13 --ledger 現金", 2, "",
          "mototyou: malformed month: 2014-13 (expected YYYY-MM, month 01 to 12)\n"},
         {"ledger without a month", base + " --ledger 現金", 2, "",
@@ -229,7 +232,7 @@ TEST(HeadlessProgram, PrintsWithoutADisplayAndExitsTwoOnBadOptions) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome run = RunProgram(c.arguments);
+        const Outcome run = RunProgram(books, c.arguments);
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(run.err, c.err);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,26 @@ QImage SheetFor(int year, int month) {
     QPainter g(&sheet);
     DrawMonthSheet(g, sheet.size(), year, month);
     return sheet;
+}
+
+// True when both pictures show the same drawing. Qt antialiases a large
+// glyph drawn for the first time in a process a few levels differently from
+// later drawings of it, so edge pixels may differ slightly in either order.
+bool SameDrawing(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return false;
+    constexpr int kAntialiasTolerance = 8;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p(a.pixel(x, y));
+            const QColor q(b.pixel(x, y));
+            if (std::abs(p.red() - q.red()) > kAntialiasTolerance ||
+                std::abs(p.green() - q.green()) > kAntialiasTolerance ||
+                std::abs(p.blue() - q.blue()) > kAntialiasTolerance) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 // Dark pixels (black ink) in the sheet's band above the first week row,
@@ -125,10 +146,10 @@ TEST_F(CalendarTest, OnlyJanuarySheetsCarryTheYear) {
     EXPECT_EQ(BlackInkAboveTheDates(calendar->Sheet(0)), 0);  // December 2014
     EXPECT_GT(BlackInkAboveTheDates(calendar->Sheet(1)), 0);  // January 2015
     EXPECT_EQ(BlackInkAboveTheDates(calendar->Sheet(2)), 0);  // February 2015
-    EXPECT_EQ(calendar->Sheet(0), SheetFor(2014, 12));
-    EXPECT_EQ(calendar->Sheet(1), SheetFor(2015, 1));
-    EXPECT_EQ(calendar->Sheet(2), SheetFor(2015, 2));
-    EXPECT_NE(calendar->Sheet(1), SheetFor(2016, 1));
+    EXPECT_TRUE(SameDrawing(calendar->Sheet(0), SheetFor(2014, 12)));
+    EXPECT_TRUE(SameDrawing(calendar->Sheet(1), SheetFor(2015, 1)));
+    EXPECT_TRUE(SameDrawing(calendar->Sheet(2), SheetFor(2015, 2)));
+    EXPECT_FALSE(SameDrawing(calendar->Sheet(1), SheetFor(2016, 1)));
 }
 
 TEST_F(CalendarTest, PickedPanelIsDrawnOnePixelLowerRightWithoutFrame) {
@@ -235,7 +256,8 @@ TEST_F(CalendarTest, PagingShowsTheSameSheetsAsOpeningOnTheNewMonth) {
         EXPECT_EQ(paged->CurrentYear(), c.newYear);
         EXPECT_EQ(paged->CurrentMonth(), c.newMonth);
         for (int panel = 0; panel < 3; ++panel) {
-            EXPECT_EQ(paged->Sheet(panel), opened->Sheet(panel)) << "panel " << panel;
+            EXPECT_TRUE(SameDrawing(paged->Sheet(panel), opened->Sheet(panel)))
+                << "panel " << panel;
         }
     }
 }

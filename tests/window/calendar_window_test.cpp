@@ -77,6 +77,7 @@ TEST(PickerPlacementTest, PickerIsCentredOnTheMainScreen) {
         {"full HD", {1920, 1080}, {480, 390}},
         {"small screen", {1440, 900}, {240, 300}},
         {"narrower than the picker", {900, 301}, {-30, 0}},
+        {"halves truncate towards zero", {963, 303}, {1, 1}},
     };
     Books books;
     auto window = OpenWindow(books.basicPath());
@@ -84,7 +85,10 @@ TEST(PickerPlacementTest, PickerIsCentredOnTheMainScreen) {
         SCOPED_TRACE(c.name);
         CalendarWindow picker(
             *window, {}, [&] { return c.screen; }, window.get());
-        EXPECT_EQ(picker.pos(), c.origin);
+        // Shown with a frame, the content area stays where the rule puts it.
+        picker.show();
+        EXPECT_EQ(picker.geometry().topLeft(), c.origin);
+        picker.hide();
     }
 }
 

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
 
 #include "alist.h"
 #include "cellbutton.h"
@@ -162,7 +166,10 @@ TEST_F(LayoutTest, WindowHasItsTitleAFixedSizeAndNoTitleBarButtons) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("総勘定元帳"));
     EXPECT_EQ(window->centralWidget()->size(), QSize(1114, 935));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_EQ(window->size(), QSize(1114, 935));
+    // The menu bar stands above the content, inside the window.
+    EXPECT_EQ(window->size(), QSize(1114, 935 + window->menuBar()->height()));
+    EXPECT_EQ(window->centralWidget()->geometry().topLeft(),
+              QPoint(0, window->menuBar()->height()));
     const Qt::WindowFlags flags = window->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -175,6 +182,27 @@ TEST_F(LayoutTest, DepartmentMenuLiesAboveTheVisibleAreaOnTheWholeCompany) {
     ASSERT_EQ(window->PopupMenu1->count(), 5);
     EXPECT_EQ(window->PopupMenu1->itemText(0), QStringLiteral("全体"));
     EXPECT_EQ(window->PopupMenu1->currentIndex(), 0);
+}
+
+TEST(DepartmentMenuTest, NeitherTabNorTheArrowKeysReachIt) {
+    Books books;
+    auto window = OpenWindow(books.basicPath());
+    window->activateWindow();
+    for (int press = 0; press < 12; ++press) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window.get(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), window->PopupMenu1);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_PageDown}) {
+            QWidget* target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : window.get(), key);
+        }
+    }
+    QTest::keyClick(window->PopupMenu1, Qt::Key_Down);
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window->PopupMenu1, &wheel);
+    EXPECT_EQ(window->PopupMenu1->currentIndex(), 0);
+    EXPECT_EQ(window->PopupMenu1->currentText(), QStringLiteral("全体"));
 }
 
 TEST_F(LayoutTest, GridEditorIsHiddenDisabledAndNeverFocused) {

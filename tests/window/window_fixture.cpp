@@ -15,12 +15,18 @@ void PickMiddleMonth(CalendarWindow& picker) {
                       QPoint(size.width() / 2, size.height() / 2));
 }
 
+bool UnexpectedPageSetup(QPrinter&) {
+    ADD_FAILURE() << "the page-setup dialog was opened";
+    return false;
+}
+
 std::unique_ptr<Mototyou> OpenWindow(const std::string& basicPath, QDate today,
-                                     std::function<void(CalendarWindow&)> runPicker, QSize screen) {
+                                     std::function<void(CalendarWindow&)> runPicker, QSize screen,
+                                     PageSetupDialogFunction runPageSetup) {
     EnsureWindowApp();
     Grobal::gBasicPath = basicPath;
     MototyouEnvironment environment{[today] { return today; }, [screen] { return screen; },
-                                    std::move(runPicker)};
+                                    std::move(runPicker), std::move(runPageSetup)};
     auto window = std::make_unique<Mototyou>(std::move(environment));
     window->MainList->setAlert(
         [](const QString& message) { ADD_FAILURE() << "grid alert: " << message.toStdString(); });
