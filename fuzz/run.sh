@@ -36,5 +36,5 @@ fi
 mkdir -p "$build/artifacts/$name"
 # Every run writes its input files; a folder in memory keeps that cheap.
 if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ]; then export TMPDIR=/dev/shm; fi
-exec "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -max_len=16384 \
+exec "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=60 -max_len=16384 \
   -print_final_stats=1 -artifact_prefix="$build/artifacts/$name/" "$@" "$corpus"
