@@ -25,9 +25,14 @@ if [ ! -e "$(clang++ -print-runtime-dir)/libclang_rt.fuzzer-x86_64.a" ]; then
     "libclang-rt-$major-dev"
 fi
 
+# Two runs started at once would build the same libraries side by side.
+mkdir -p "$build"
+exec {lock}>"$build/.build-lock"
+flock "$lock"
 cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMOTOTYOU_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target "fuzz_$name" fuzz_seeds
+flock -u "$lock"
 
 corpus=$build/corpus/$name
 if [ ! -d "$corpus" ]; then
