@@ -4,6 +4,7 @@
 #include "csv_export.h"
 #include "ledger_choice.h"
 #include "standalone_ledger.h"
+#include "visible_text.h"
 
 int RunCsvCommand(const CommandLine& options, const std::string& basicPath, std::ostream& err) {
     const std::string month = options.month.value_or("");
@@ -15,14 +16,14 @@ int RunCsvCommand(const CommandLine& options, const std::string& basicPath, std:
         options.encoding == "cp932" ? CsvEncoding::Cp932 : CsvEncoding::Utf8;
     const CsvExport csv = WriteLedgersCsv(path, encoding, *choice, ledger);
     if (!csv.error.empty()) {
-        err << "mototyou: " << csv.error << '\n';
+        err << "mototyou: " << VisibleText(csv.error) << '\n';
         return 2;
     }
     if (!csv.written) {
         err << "mototyou: no ledger to write for " << month << "; no file written\n";
         return 0;
     }
-    err << "mototyou: " << Counted(csv.ledgers, "ledger", "ledgers") << " written to " << path
-        << '\n';
+    err << "mototyou: " << Counted(csv.ledgers, "ledger", "ledgers") << " written to "
+        << VisibleText(path) << '\n';
     return 0;
 }

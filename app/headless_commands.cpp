@@ -11,6 +11,7 @@
 #include "ledger_columns.h"
 #include "ledger_load.h"
 #include "ledger_view.h"
+#include "visible_text.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ ButtonTables LoadButtons(const std::string& basicPath) {
 void PrintRow(const CellTable& cells, int row, std::ostream& out) {
     for (int column = kDateColumn; column <= kLastLedgerColumn; ++column) {
         if (column > 1) out << '\t';
-        out << cells.at(row, column);
+        out << VisibleText(cells.at(row, column));
     }
     out << '\n';
 }
@@ -46,8 +47,8 @@ void PrintAccounts(const std::string& basicPath, std::ostream& out) {
         for (int row = 1; row <= buttons.RowCount; ++row) {
             const std::string& name = buttons.ButtonName[column][row];
             if (name.empty()) continue;
-            out << column << '\t' << row << '\t' << name << '\t' << buttons.ButtonColor[column][row]
-                << '\n';
+            out << column << '\t' << row << '\t' << VisibleText(name) << '\t'
+                << buttons.ButtonColor[column][row] << '\n';
         }
     }
 }
@@ -78,10 +79,10 @@ int RunHeadless(const CommandLine& options, const std::string& basicPath, std::o
     const std::string name = options.ledger.value_or("");
     // The window shows no ledger for a placeholder button, so neither does this.
     if (SameAccount(name, kInertAccountName)) {
-        err << "mototyou: the account button \"" << name << "\" cannot be clicked\n";
+        err << "mototyou: the account button \"" << VisibleText(name) << "\" cannot be clicked\n";
         return 2;
     }
     if (PrintLedger(basicPath, options.month.value_or(""), name, out)) return 0;
-    err << "mototyou: no account button is named \"" << name << "\"\n";
+    err << "mototyou: no account button is named \"" << VisibleText(name) << "\"\n";
     return 2;
 }

@@ -3,6 +3,7 @@
 #include "account.h"
 #include "account_list.h"
 #include "data_paths.h"
+#include "visible_text.h"
 
 std::optional<PrintChoice> ChooseLedgers(const std::optional<std::string>& print,
                                          StandaloneLedger& ledger, std::ostream& err) {
@@ -10,11 +11,11 @@ std::optional<PrintChoice> ChooseLedgers(const std::optional<std::string>& print
     if (which == "posted") return PrintChoice::PostedAccounts;
     if (which == "all") return PrintChoice::AllAccounts;
     if (SameAccount(which, kInertAccountName)) {
-        err << "mototyou: the account button \"" << which << "\" cannot be clicked\n";
+        err << "mototyou: the account button \"" << VisibleText(which) << "\" cannot be clicked\n";
         return std::nullopt;
     }
     if (!ledger.ShowAccount(which)) {
-        err << "mototyou: no account button is named \"" << which << "\"\n";
+        err << "mototyou: no account button is named \"" << VisibleText(which) << "\"\n";
         return std::nullopt;
     }
     return PrintChoice::AccountOnShow;

@@ -13,6 +13,7 @@
 #include "headless_commands.h"
 #include "mototyou.h"
 #include "pdf_command.h"
+#include "visible_text.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
     const ParsedCommandLine parsed =
         ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
-        std::cerr << "mototyou: " << parsed.error << '\n';
+        std::cerr << "mototyou: " << VisibleText(parsed.error) << '\n';
         return 2;
     }
     Grobal::gBasicPath = BasicPathFor(parsed.options.base);

@@ -7,6 +7,7 @@
 #include "page_setup.h"
 #include "pdf_export.h"
 #include "standalone_ledger.h"
+#include "visible_text.h"
 
 int RunPdfCommand(const CommandLine& options, const std::string& basicPath, std::ostream& err) {
     const std::string month = options.month.value_or("");
@@ -16,7 +17,7 @@ int RunPdfCommand(const CommandLine& options, const std::string& basicPath, std:
     const std::string path = AbsolutePath(options.pdf.value_or(""));
     const PdfExport pdf = PrintLedgersToPdf(path, LoadPageSetup(basicPath), *choice, ledger);
     if (!pdf.error.empty()) {
-        err << "mototyou: " << pdf.error << '\n';
+        err << "mototyou: " << VisibleText(pdf.error) << '\n';
         return 2;
     }
     if (!pdf.written) {
@@ -24,7 +25,7 @@ int RunPdfCommand(const CommandLine& options, const std::string& basicPath, std:
         return 0;
     }
     err << "mototyou: " << Counted(pdf.tally.ledgers, "ledger", "ledgers") << " on "
-        << Counted(pdf.tally.pages, "page", "pages") << " written to " << path << '\n';
+        << Counted(pdf.tally.pages, "page", "pages") << " written to " << VisibleText(path) << '\n';
     return 0;
 }
 

@@ -20,10 +20,12 @@ struct ButtonTables {
     template <typename T>
     using Table = std::array<std::array<T, kLastRow + 1>, kLastColumn + 1>;
 
-    Table<std::string> ButtonName{};
+    // The text tables start empty without a "{}": clang 14 crashes on a
+    // value-initialised member array of strings this large.
+    Table<std::string> ButtonName;
     Table<int> ButtonColor{};  // colour scheme index, also the account class
-    Table<std::string> ButtonData1{};
-    Table<std::string> ButtonData2{};
+    Table<std::string> ButtonData1;
+    Table<std::string> ButtonData2;
     Table<int> ButtonStatus{};  // 1 = drawn pressed
 
     int ColCount = 0;

@@ -10,7 +10,6 @@
 #include "departments.h"
 #include "ledger_columns.h"
 #include "record_stream.h"
-#include "text_helpers.h"
 
 namespace {
 
@@ -40,10 +39,10 @@ std::optional<CarryForwardRecord> ReadMonthCarryForward(const std::string& basic
 // The balance is worked out from the cells as shown, so that the row's three
 // amounts always agree with each other.
 void WriteAmounts(CellTable& cells, const CarryForwardRecord& record, int accountClass) {
-    cells.set(kCarryForwardRow, kDebitColumn, AmountCell(ParseLeadingNumber(record.debit)));
-    cells.set(kCarryForwardRow, kCreditColumn, AmountCell(ParseLeadingNumber(record.credit)));
-    const double debit = ChangeSequence(cells.at(kCarryForwardRow, kDebitColumn));
-    const double credit = ChangeSequence(cells.at(kCarryForwardRow, kCreditColumn));
+    cells.set(kCarryForwardRow, kDebitColumn, AmountCell(CarryForwardAmount(record.debit)));
+    cells.set(kCarryForwardRow, kCreditColumn, AmountCell(CarryForwardAmount(record.credit)));
+    const double debit = CellAmount(cells.at(kCarryForwardRow, kDebitColumn));
+    const double credit = CellAmount(cells.at(kCarryForwardRow, kCreditColumn));
     const double balance =
         IsCreditSideClass(accountClass) ? std::fabs(debit - credit) : debit - credit;
     cells.set(kCarryForwardRow, kBalanceColumn, AmountCell(balance));

@@ -15,7 +15,8 @@ inline constexpr const char* kMonthCarryForwardLabel = "前　月　繰　越";
 // carry-forward file (the whole company's for department 0, else the
 // department's) gives the debit and credit carry-forwards in columns 6 and 7 and
 // the balance in column 8 (credit-side classes: |debit - credit|, others: debit
-// - credit), each as "-,#" right-aligned in 13 characters. Column 4 always gets
+// - credit), each as "-,#" right-aligned in 13 characters (the overflow mark
+// for an amount whole yen cannot hold, amount_text.h). Column 4 always gets
 // the label, "前　期　繰　越" for April and "前　月　繰　越" otherwise; without a
 // file or a record columns 6 to 8 stay as they were. Creates the data and year
 // folders when missing; reads no other row.

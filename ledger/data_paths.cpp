@@ -1,5 +1,7 @@
 #include "data_paths.h"
 
+#include <cstdio>
+
 #include "text_helpers.h"
 
 namespace {
@@ -23,7 +25,11 @@ std::string YearColonMonth(const std::string& monthText) {
 }  // namespace
 
 std::string MonthInForceText(int year, int month) {
-    return std::to_string(year) + "年" + ZeroSup(month, 2) + "月現在";
+    // The year is read back as characters 1 to 4, so years before 1000 keep
+    // their leading zeros: 999 is "0999", whose folder is "0999".
+    char yearText[16];
+    std::snprintf(yearText, sizeof yearText, "%04d", year);
+    return yearText + std::string("年") + ZeroSup(month, 2) + "月現在";
 }
 
 std::string MonthTextYear(const std::string& monthText) { return MidCharacters(monthText, 1, 4); }

@@ -7,8 +7,9 @@
 // "/") and the month text "YYYY年MM月現在" (characters 1-4 the year, 6-7 the
 // month). The colon in "振伝YYYY:MM" is an ordinary character of the name.
 
-// The month text of `year` and `month` as the date label shows it: the plain
-// year, "年", the month with a leading zero, "月現在" ("2015年01月現在").
+// The month text of `year` and `month` as the date label shows it: the year
+// in four digits, "年", the month with a leading zero, "月現在"
+// ("2015年01月現在", "0999年05月現在").
 std::string MonthInForceText(int year, int month);
 
 // Year and month parts of a month text: "2014" and "05" for "2014年05月現在".

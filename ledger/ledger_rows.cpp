@@ -53,8 +53,8 @@ void StoreRow(CellTable& records, int row, const std::string& date, const SlipLi
     records.set(row, kDescriptionColumn,
                 line.description.empty() ? kBlankDescription : line.description);
     records.set(row, kSupplementColumn, line.supplement);
-    records.set(row, kDebitColumn, SpaceSup(debit, kAmountCellWidth));
-    records.set(row, kCreditColumn, SpaceSup(credit, kAmountCellWidth));
+    records.set(row, kDebitColumn, FiledAmountCell(debit));
+    records.set(row, kCreditColumn, FiledAmountCell(credit));
 }
 
 // Appends the slip's rows for the account from row `next` on; returns the next

@@ -13,7 +13,8 @@ inline constexpr const char* kSundryAccounts = "諸口";
 // it as credit account, a credit row. A row holds the last five characters of
 // the slip's first date, the counter-account, the line's department code,
 // description and supplementary text, and the account's amount text as filed
-// with "0" on the other side, both right-aligned in 13 characters. The
+// with "0" on the other side, both right-aligned in 13 characters (the
+// overflow mark of amount_text.h for a number whole yen cannot hold). The
 // counter-account of a debit row is the slip's one credit account, or "諸口"
 // when several of its lines name a credit account; a credit row likewise takes
 // the one debit account or "諸口". Slips naming no account on one side give no

@@ -77,8 +77,8 @@ double ShownBalance(double balance, int accountClass) {
 // The carry-forward row's balance in the account's direction, from its debit
 // and credit cells.
 double CarriedBalance(const CellTable& cells, int accountClass) {
-    return NextBalance(0, ChangeSequence(cells.at(kCarryForwardRow, kDebitColumn)),
-                       ChangeSequence(cells.at(kCarryForwardRow, kCreditColumn)), accountClass);
+    return NextBalance(0, CellAmount(cells.at(kCarryForwardRow, kDebitColumn)),
+                       CellAmount(cells.at(kCarryForwardRow, kCreditColumn)), accountClass);
 }
 
 // The balance is carried as a number, so a text cut to the cell's width shows
@@ -87,10 +87,10 @@ MonthSums WriteBalances(CellTable& cells, int accountClass) {
     MonthSums sums;
     double balance = CarriedBalance(cells, accountClass);
     for (int row = 2; InUse(cells, row); ++row) {
-        const double debit = ChangeSequence(cells.at(row, kDebitColumn));
-        const double credit = ChangeSequence(cells.at(row, kCreditColumn));
+        const double debit = CellAmount(cells.at(row, kDebitColumn));
+        const double credit = CellAmount(cells.at(row, kCreditColumn));
         // Rounded to whole yen as shown, as every amount of the ledger is.
-        balance = ChangeSequence(FormatAmount(NextBalance(balance, debit, credit, accountClass)));
+        balance = WholeYen(NextBalance(balance, debit, credit, accountClass));
         cells.set(row, kBalanceColumn, AmountCell(ShownBalance(balance, accountClass)));
         sums.debit += debit;
         sums.credit += credit;
@@ -99,12 +99,12 @@ MonthSums WriteBalances(CellTable& cells, int accountClass) {
 }
 
 void SetTotals(LedgerView& view, const MonthSums& sums) {
-    view.KariTotal = FormatAmount(sums.debit);
-    view.KasiTotal = FormatAmount(sums.credit);
+    view.KariTotal = AmountTotal(sums.debit);
+    view.KasiTotal = AmountTotal(sums.credit);
     view.AllKariTotal =
-        FormatAmount(ChangeSequence(view.cells.at(kCarryForwardRow, kDebitColumn)) + sums.debit);
+        AmountTotal(CellAmount(view.cells.at(kCarryForwardRow, kDebitColumn)) + sums.debit);
     view.AllKasiTotal =
-        FormatAmount(ChangeSequence(view.cells.at(kCarryForwardRow, kCreditColumn)) + sums.credit);
+        AmountTotal(CellAmount(view.cells.at(kCarryForwardRow, kCreditColumn)) + sums.credit);
 }
 
 }  // namespace

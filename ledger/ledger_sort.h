@@ -15,4 +15,6 @@ void MainListClear(LedgerView& view, CellTable& records);
 // balance: for credit-side classes |balance + credit - debit|, for others
 // balance + debit - credit. Sets the month totals of columns 6 and 7 and the
 // cumulative totals (row 1's amounts plus the month totals), "-,#" unpadded.
+// A figure whole yen cannot hold exactly shows the overflow mark, and so does
+// every balance and total computed from it (amount_text.h).
 void DataSort(LedgerView& view, const CellTable& records, int accountClass);

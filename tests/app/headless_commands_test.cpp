@@ -136,6 +136,40 @@ TEST(HeadlessLedger, PlaceholderButtonShowsNoLedger) {
     EXPECT_EQ(run.err, "mototyou: the account button \"***\" cannot be clicked\n");
 }
 
+TEST(HeadlessLedger, YearsBeforeAThousandAreReadFromTheirFourDigitFolder) {
+    Books books;
+    WriteMay(books);
+    books.slips("0999:05", {Line("0999/05/12", "10,000", "現金", "売上入金", "売上", "10,000")});
+    const Outcome run = RunOptions(books, {"--month", "0999-05", "--ledger", "現金"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "\t\t\t前　月　繰　越\t\t\t\t\n"
+              "05/12\t売上\t\t売上入金\t\t       10,000\t            0\t       10,000\n"
+              "当月合計\t10,000\t\n累計\t10,000\t\n");
+    EXPECT_FALSE(std::filesystem::exists(books.base() / "振替伝票データ" / "999年"));
+}
+
+// Control characters in the data would drive the terminal and break the
+// one-line-per-row, TAB-between-fields format.
+TEST(HeadlessOutput, ControlCharactersInTheDataAreShownReplaced) {
+    Books books;
+    const std::string name = "現\x1b[31m金";
+    books.accounts({{name, "0", ""}, {std::string("売") + '\0' + "上", "1", ""}});
+    books.slips("2014:05", {Line("2014/05/12", "10,000", name, "a\tb\nc\x7f\x1b[2J", "売上",
+                                 "10,000", "補\r足")});
+    const Outcome accounts = RunOptions(books, {"--accounts"});
+    EXPECT_EQ(accounts.out, "1\t1\t現\uFFFD[31m金\t1\n1\t2\t売\uFFFD上\t2\n");
+    const Outcome ledger = RunOptions(books, {"--month", "2014-05", "--ledger", name});
+    EXPECT_EQ(ledger.status, 0);
+    EXPECT_EQ(ledger.out,
+              "\t\t\t前　月　繰　越\t\t\t\t\n"
+              "05/12\t売上\t\ta\uFFFDb\uFFFDc\uFFFD\uFFFD[2J\t補\uFFFD足\t       10,000\t"
+              "            0\t       10,000\n"
+              "当月合計\t10,000\t\n累計\t10,000\t\n");
+    const Outcome unknown = RunOptions(books, {"--month", "2014-05", "--ledger", "現\n金"});
+    EXPECT_EQ(unknown.err, "mototyou: no account button is named \"現\uFFFD金\"\n");
+}
+
 TEST(HeadlessLedger, DataFilesAreLeftUntouched) {
     Books books;
     WriteMay(books);
@@ -165,7 +199,6 @@ Outcome RunProgram(const Books& books, const std::string& arguments) {
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream err(errFile);
     run.err.assign(std::istreambuf_iterator<char>(err), {});
-    std::filesystem::remove(errFile);
     return run;
 }
 
@@ -192,6 +225,8 @@ TEST(HeadlessProgram, PrintsWithoutADisplayAndExitsTwoOnBadOptions) {
          "mototyou: malformed month: 2014-13 (expected YYYY-MM, month 01 to 12)\n"},
         {"ledger without a month", base + " --ledger 現金", 2, "",
          "mototyou: --ledger needs --month YYYY-MM\n"},
+        {"month with a line feed", base + " --month '2014\n05' --ledger 現金", 2, "",
+         "mototyou: malformed month: 2014\uFFFD05 (expected YYYY-MM, month 01 to 12)\n"},
         {"unknown account", base + " --month 2014-05 --ledger 現", 2, "",
          "mototyou: no account button is named \"現\"\n"},
     };

@@ -33,6 +33,23 @@ TEST(DataPaths, MonthTextParts) {
     }
 }
 
+TEST(DataPaths, MonthInForceTextHasAFourDigitYear) {
+    const struct {
+        int year, month;
+        const char* text;
+    } cases[] = {
+        {2015, 1, "2015年01月現在"}, {2014, 12, "2014年12月現在"}, {999, 5, "0999年05月現在"},
+        {7, 4, "0007年04月現在"},    {0, 5, "0000年05月現在"},     {9999, 12, "9999年12月現在"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string text = MonthInForceText(c.year, c.month);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(std::stoi(MonthTextYear(text)), c.year);
+        EXPECT_EQ(std::stoi(MonthTextMonth(text)), c.month);
+    }
+}
+
 TEST(DataPaths, MayInAnApplicationFolderUnderUsers) {
     const std::string yearFolder = "/Users/user/会計/振替伝票データ/2014/";
     EXPECT_EQ(SlipFilePath(yearFolder, "2014年05月現在"),

@@ -191,12 +191,13 @@ TEST(DataSort, BalancesAndPlacement) {
     }
 }
 
-TEST(DataSort, BalanceTooWideForItsCellIsCutButCarriedWhole) {
+// Cut to the cell, -1,000,000,000 would show as 1,000,000,000.
+TEST(DataSort, BalanceTooWideForItsCellShowsTheMarkButIsCarriedWhole) {
     SortFixture ledger({"", "999,999,000", "-999,999,000"},
                        {{"05/01", "0", "1,000", "a"}, {"05/02", "500", "0", "b"}});
     ledger.sort(1);
     EXPECT_EQ(ledger.placed(),
-              (std::vector<std::string>{"05/01|a|1,000,000,000", "05/02|b| -999,999,500"}));
+              (std::vector<std::string>{"05/01|a|#############", "05/02|b| -999,999,500"}));
 }
 
 TEST(DataSort, MonthWithMorePostingsThanTheGridHasRowsIsPlacedWhole) {
